@@ -15,10 +15,8 @@
 // One document line.
 class TRecRigaDocObject {
 public:
-    TRecRigaDocObject() { Clear(); }
-
     // Every text column becomes empty, Amount and Amount2 0.
-    void Clear();
+    void Clear() { *this = TRecRigaDocObject(); }
 
     std::string ArticleCode; // its first character also marks the kind of line
     std::string Description;
@@ -133,10 +131,11 @@ struct TVatRow {
 // numbering is [k - 1]. Money amounts are counts of the currency's smallest unit.
 class TRecDocObjectBase {
 public:
-    TRecDocObjectBase() { Clear(); }
+    // A new record is cleared: strings empty, numbers 0, dates NullDate, no lines.
+    TRecDocObjectBase() = default;
 
     // Strings empty, numbers 0, dates NullDate, lines and string lists emptied.
-    void Clear();
+    void Clear() { *this = TRecDocObjectBase(); }
 
     // Copies every field of Source; the lines are copied deeply, so the records share nothing afterwards.
     void Assign(const TRecDocObjectBase& source);
@@ -187,7 +186,7 @@ public:
     double WithholdingRateSuppress = 0; // not 0: the rate is not printed
     double PreviousBalance = 0;         // positive a debt, negative a credit
     double AmountPaid = 0;
-    std::array<TDateTime, 5> DueDates{};
+    std::array<TDateTime, 5> DueDates{NullDate, NullDate, NullDate, NullDate, NullDate};
     std::array<double, 5> DueAmounts{};
     TDateTime AuxDate65 = NullDate;
     double BalanceDue = 0;

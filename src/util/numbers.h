@@ -15,9 +15,10 @@ char GetDecimalSeparator();
 // The process-wide thousands separator; '\0' when there is none.
 char GetThousandSeparator();
 
-// Replaces both separators ('\0' for no thousands separator). A thousands separator equal to the
-// decimal separator is dropped, since it would delete every decimal separator before reading.
-void SetNumberSeparators(char decimalSeparator, char thousandSeparator);
+// Replaces both separators ('\0' for no thousands separator). A decimal separator that is '\0', a digit
+// or a sign is refused: nothing changes and the result is false. A thousands separator that is a digit,
+// a sign or equal to the decimal separator is dropped, since it would spoil every number read.
+bool SetNumberSeparators(char decimalSeparator, char thousandSeparator);
 
 // Sets both separators from the LC_NUMERIC category of the user's environment (LC_ALL, LC_NUMERIC,
 // LANG), read once at start-up. The C locale, or a locale that cannot be loaded, gives "." and no

@@ -1,0 +1,3 @@
+#include "docdata/issuer_data.h"
+
+TDatiGlobali IssuerData;
