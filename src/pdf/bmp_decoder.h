@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+// Pixel layout of a decoded bitmap, as it goes into an image XObject.
+enum class BmpSampleKind {
+    Bilevel, // 1 bit per pixel, row bytes as in the file
+    Gray,    // 1 byte per pixel
+    Rgb,     // 3 bytes per pixel, red-green-blue
+};
+
+// A Windows bitmap decoded into image samples: rows from top to bottom with no
+// padding at row ends.
+struct BmpImage {
+    std::uint32_t width = 0;
+    std::uint32_t height = 0;
+    BmpSampleKind kind = BmpSampleKind::Rgb;
+    std::string samples;
+    bool zeroIsBlack = true; // 1-bit only: colour-table entry 0 has red component 0
+    std::int32_t xPelsPerMeter = 0;
+    std::int32_t yPelsPerMeter = 0;
+};
+
+// Decodes a Windows bitmap file of any common header version, depth (1, 4, 8, 16,
+// 24, 32 bits) and compression (none, RLE4, RLE8, bit fields), bottom-up or
+// top-down. 1-bit bitmaps stay 1-bit, an 8-bit bitmap with exactly the 256-level
+// grey table stays grey, everything else becomes 24-bit colour. Returns false for
+// anything it cannot decode, including truncated or inconsistent files.
+bool DecodeBmp(std::string_view data, BmpImage& image);
