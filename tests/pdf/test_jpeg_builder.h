@@ -1,0 +1,61 @@
+#pragma once
+
+// Encodes small JPEG files in memory with libjpeg for the image tests.
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+#include <vector>
+
+#include <jpeglib.h>
+
+struct JpegSpec {
+    int width = 16;
+    int height = 8;
+    int components = 3; // 1 grey, 3 RGB, 4 CMYK
+    int densityUnit = 1;
+    int xDensity = 300;
+    int yDensity = 150;
+    bool progressive = false;
+    // Colour of every pixel (one value per component); the left half is `left`, the right half `right`.
+    std::vector<std::uint8_t> left = {0, 0, 0};
+    std::vector<std::uint8_t> right = {255, 255, 255};
+};
+
+inline std::string EncodeJpeg(const JpegSpec& spec) {
+    jpeg_compress_struct cinfo{};
+    jpeg_error_mgr errors{};
+    cinfo.err = jpeg_std_error(&errors);
+    jpeg_create_compress(&cinfo);
+    unsigned char* buffer = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&cinfo, &buffer, &size);
+    cinfo.image_width = static_cast<JDIMENSION>(spec.width);
+    cinfo.image_height = static_cast<JDIMENSION>(spec.height);
+    cinfo.input_components = spec.components;
+    cinfo.in_color_space = spec.components == 1 ? JCS_GRAYSCALE : spec.components == 4 ? JCS_CMYK : JCS_RGB;
+    jpeg_set_defaults(&cinfo);
+    jpeg_set_quality(&cinfo, 95, TRUE);
+    cinfo.write_JFIF_header = spec.components != 4 ? TRUE : FALSE;
+    cinfo.density_unit = static_cast<UINT8>(spec.densityUnit);
+    cinfo.X_density = static_cast<UINT16>(spec.xDensity);
+    cinfo.Y_density = static_cast<UINT16>(spec.yDensity);
+    if (spec.progressive)
+        jpeg_simple_progression(&cinfo);
+    jpeg_start_compress(&cinfo, TRUE);
+    std::vector<std::uint8_t> row(static_cast<std::size_t>(spec.width * spec.components));
+    for (int x = 0; x < spec.width; ++x)
+        for (int c = 0; c < spec.components; ++c)
+            row[static_cast<std::size_t>(x * spec.components + c)] =
+                (x < spec.width / 2 ? spec.left : spec.right)[static_cast<std::size_t>(c)];
+    while (cinfo.next_scanline < cinfo.image_height) {
+        JSAMPROW pointer = row.data();
+        jpeg_write_scanlines(&cinfo, &pointer, 1);
+    }
+    jpeg_finish_compress(&cinfo);
+    jpeg_destroy_compress(&cinfo);
+    std::string out(reinterpret_cast<const char*>(buffer), size);
+    std::free(buffer);
+    return out;
+}
