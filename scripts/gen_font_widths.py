@@ -1,13 +1,12 @@
 #!/usr/bin/env python3
-"""Generates src/pdf/standard_font_widths.cpp: the metrics and the per-code width
-tables of the 14 standard Type 1 fonts.
+"""Generates src/pdf/standard_font_widths.cpp: the per-code width tables of the 14
+standard Type 1 fonts.
 
 The widths come from the AFM files of Debian's fonts-urw-base35, whose fonts are
 metric-compatible with the standard 14: the 12 Latin fonts are laid out by
 WinAnsiEncoding (codes 24 to 255, code 160 measured as the space glyph, codes
 without a glyph 0), Symbol and ZapfDingbats by their built-in encodings (codes 32
-to 254). The font boxes, ascents and descents are the fixed metrics the writer
-puts into every standard font.
+to 254).
 
 Usage: scripts/gen_font_widths.py [AFM directory] [output file]
 """
@@ -18,22 +17,22 @@ import sys
 AFM_DIR = "/usr/share/fonts/type1/urw-base35"
 OUTPUT = pathlib.Path(__file__).resolve().parent.parent / "src/pdf/standard_font_widths.cpp"
 
-# Base font, AFM file, font box (left, bottom, right, top), ascent, descent.
+# Base font and AFM file, in the order of the standard font indexes.
 FONTS = [
-    ("Courier", "NimbusMonoPS-Regular", (-28, -250, 628, 805), 629, -157),
-    ("Courier-Bold", "NimbusMonoPS-Bold", (-113, -250, 749, 801), 626, -142),
-    ("Courier-BoldOblique", "NimbusMonoPS-BoldItalic", (-56, -250, 868, 801), 626, -142),
-    ("Courier-Oblique", "NimbusMonoPS-Italic", (-28, -250, 742, 805), 629, -157),
-    ("Helvetica", "NimbusSans-Regular", (-166, -225, 1000, 931), 718, -207),
-    ("Helvetica-Bold", "NimbusSans-Bold", (-170, -228, 1003, 962), 718, -207),
-    ("Helvetica-BoldOblique", "NimbusSans-BoldItalic", (-174, -228, 1114, 962), 718, -207),
-    ("Helvetica-Oblique", "NimbusSans-Italic", (-170, -225, 1116, 931), 718, -207),
-    ("Times-Roman", "NimbusRoman-Regular", (-168, -218, 1000, 898), 683, -217),
-    ("Times-Bold", "NimbusRoman-Bold", (-168, -218, 1000, 935), 676, -205),
-    ("Times-Italic", "NimbusRoman-Italic", (-169, -217, 1010, 883), 683, -205),
-    ("Times-BoldItalic", "NimbusRoman-BoldItalic", (-200, -218, 996, 921), 699, -205),
-    ("Symbol", "StandardSymbolsPS", (-180, -293, 1090, 1010), 699, -205),
-    ("ZapfDingbats", "D050000L", (-180, -293, 1090, 1010), 699, -205),
+    ("Courier", "NimbusMonoPS-Regular"),
+    ("Courier-Bold", "NimbusMonoPS-Bold"),
+    ("Courier-BoldOblique", "NimbusMonoPS-BoldItalic"),
+    ("Courier-Oblique", "NimbusMonoPS-Italic"),
+    ("Helvetica", "NimbusSans-Regular"),
+    ("Helvetica-Bold", "NimbusSans-Bold"),
+    ("Helvetica-BoldOblique", "NimbusSans-BoldItalic"),
+    ("Helvetica-Oblique", "NimbusSans-Italic"),
+    ("Times-Roman", "NimbusRoman-Regular"),
+    ("Times-Bold", "NimbusRoman-Bold"),
+    ("Times-Italic", "NimbusRoman-Italic"),
+    ("Times-BoldItalic", "NimbusRoman-BoldItalic"),
+    ("Symbol", "StandardSymbolsPS"),
+    ("ZapfDingbats", "D050000L"),
 ]
 
 # Glyph names of WinAnsiEncoding, codes 32 to 255 (None = no glyph). Code 160 is
@@ -123,14 +122,9 @@ def width_table(afm_dir, base_font, afm_name):
 def main():
     afm_dir = sys.argv[1] if len(sys.argv) > 1 else AFM_DIR
     output = pathlib.Path(sys.argv[2]) if len(sys.argv) > 2 else OUTPUT
-    metrics, tables = [], []
-    for base_font, afm_name, box, ascent, descent in FONTS:
-        first, last, widths = width_table(afm_dir, base_font, afm_name)
-        latin = "false" if base_font in ("Symbol", "ZapfDingbats") else "true"
-        metrics.append(
-            f'    {{"{base_font}", {box[0]}, {box[1]}, {box[2]}, {box[3]}, {ascent}, {descent}, '
-            f"{first}, {last}, {latin}}},"
-        )
+    tables = []
+    for base_font, afm_name in FONTS:
+        _, _, widths = width_table(afm_dir, base_font, afm_name)
         rows = [f"    // {base_font}: {afm_name}.afm", "    {{"]
         for start in range(0, 256, 16):
             values = ", ".join(f"{w:4d}" for w in widths[start:start + 16])
@@ -149,10 +143,6 @@ def main():
 #include "pdf/standard_font_widths.h"
 
 // clang-format off
-const std::array<TStandardFontMetrics, StandardFontCount> StandardFontMetrics = {{{{
-{chr(10).join(metrics)}
-}}}};
-
 const std::array<std::array<uint16_t, 256>, StandardFontCount> StandardFontWidths = {{{{
 {chr(10).join(tables)}
 }}}};
