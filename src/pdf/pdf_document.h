@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 #include <unordered_map>
+#include <unordered_set>
 #include <vector>
 
 #include "pdf/pdf_font.h"
@@ -88,5 +89,6 @@ public:
 
 private:
     std::unordered_map<int32_t, TPDFIndObj*> byNumber;
+    std::unordered_set<int32_t> parsingNumbers; // objects being parsed now: stops reference loops
     int32_t highestNumber = 0;
 };

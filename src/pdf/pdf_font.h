@@ -1,10 +1,13 @@
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
 
 #include "pdf/pdf_object.h"
+
+class TPDFDocument;
 
 // One font resource of a document.
 class TPDFFont {
@@ -30,3 +33,8 @@ public:
     // Keeps only the codes the font can draw (in range, width above 0).
     std::string Filter(std::string_view text) const;
 };
+
+// Creates standard font `index` (0 to 13) for a document: resource name, dictionary registered as an
+// indirect object, width table and metrics. nullptr for an index out of range. The caller adds it to the
+// document's font list.
+std::unique_ptr<TPDFFont> CreateStandardFont(TPDFDocument& document, int index);

@@ -62,6 +62,12 @@ public:
 class TPDFName final : public TPDFObject {
 public:
     explicit TPDFName(std::string b = {}) : bytes(std::move(b)) {}
+    // Names are copied as dictionary keys.
+    TPDFName(const TPDFName& other) : TPDFObject(), bytes(other.bytes) {}
+    TPDFName& operator=(const TPDFName& other) {
+        bytes = other.bytes;
+        return *this;
+    }
     void Serialize(std::string& out, int precision, bool dictionaryPerLine = true) const override;
     TPDFObjectKind Kind() const override { return TPDFObjectKind::Name; }
     std::string bytes; // without the leading slash
@@ -120,6 +126,13 @@ public:
 class TPDFIndRef final : public TPDFObject {
 public:
     TPDFIndRef(int32_t n = 0, int32_t g = 0) : number(n), generation(g) {}
+    // References are also passed around as plain values.
+    TPDFIndRef(const TPDFIndRef& other) : TPDFObject(), number(other.number), generation(other.generation) {}
+    TPDFIndRef& operator=(const TPDFIndRef& other) {
+        number = other.number;
+        generation = other.generation;
+        return *this;
+    }
     void Serialize(std::string& out, int precision, bool dictionaryPerLine = true) const override;
     TPDFObjectKind Kind() const override { return TPDFObjectKind::IndRef; }
     int32_t number;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <unordered_set>
 #include <vector>
 
 #include "pdf/pdf_object.h"
@@ -61,6 +62,7 @@ private:
 
     TPDFDocument& document;
     TPDFPainter painter;
+    std::unordered_set<const TPDFDictionary*> visitedNodes; // while building: stops cycles
     int selected = 0;
     bool sizeKnown = false;
     double width = 0;

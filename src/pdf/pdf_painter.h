@@ -2,6 +2,7 @@
 
 #include <string>
 #include <string_view>
+#include <utility>
 
 class TPDFFont;
 
@@ -41,6 +42,8 @@ public:
     void DrawTextAt(double x, double y, std::string_view text);
     // "a b c d  e f cm": rotation/scale part, two spaces, translation.
     void AppendMatrixLine(double a, double b, double c, double d, double e, double f);
+    // "1 0 0 1 e f cm": a plain translation.
+    void AppendTranslationLine(double e, double f);
     // "q", "w 0 0 h x y-h cm", "/name Do", "Q": an XObject drawn with its top-left corner at (x, y).
     void DrawXObject(std::string_view resourceName, double x, double y, double width, double height);
 
