@@ -1,0 +1,156 @@
+#include "platform/jpeg_image.h"
+
+#include <csetjmp>
+#include <cstdint>
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <utility>
+#include <vector>
+
+#include <jpeglib.h>
+
+namespace {
+
+// Larger pictures than this are refused (a logo is far smaller).
+constexpr unsigned long kMaxPixels = 100UL * 1000 * 1000;
+
+struct JpegErrorManager {
+    jpeg_error_mgr base;
+    std::jmp_buf jump;
+};
+
+[[noreturn]] void jumpOnError(j_common_ptr info) {
+    auto* errors = reinterpret_cast<JpegErrorManager*>(info->err);
+    std::longjmp(errors->jump, 1);
+}
+
+void ignoreMessage(j_common_ptr) {}
+
+// Decodes into pixels (0x00RRGGBB per pixel); false on any libjpeg error. Holds no C++ objects with
+// destructors across the jump: the pixel buffer belongs to the caller.
+bool decodeInto(const unsigned char* data, unsigned long size, std::vector<std::uint32_t>& pixels,
+                unsigned& width, unsigned& height) {
+    jpeg_decompress_struct info;
+    JpegErrorManager errors;
+    info.err = jpeg_std_error(&errors.base);
+    errors.base.error_exit = jumpOnError;
+    errors.base.output_message = ignoreMessage;
+    std::vector<JSAMPLE>* volatile line = nullptr;
+    if (setjmp(errors.jump) != 0) {
+        delete line;
+        jpeg_destroy_decompress(&info);
+        return false;
+    }
+    jpeg_create_decompress(&info);
+    jpeg_mem_src(&info, data, size);
+    jpeg_read_header(&info, TRUE);
+    if (info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK) {
+        info.out_color_space = JCS_CMYK;
+    } else {
+        info.out_color_space = JCS_RGB;
+    }
+    jpeg_start_decompress(&info);
+    width = info.output_width;
+    height = info.output_height;
+    const int components = info.output_components;
+    if (width == 0 || height == 0 || static_cast<unsigned long>(width) * height > kMaxPixels ||
+        (components != 3 && components != 4)) {
+        jpeg_destroy_decompress(&info);
+        return false;
+    }
+    pixels.assign(static_cast<std::size_t>(width) * height, 0);
+    line = new std::vector<JSAMPLE>(static_cast<std::size_t>(width) * components);
+    while (info.output_scanline < height) {
+        JSAMPROW row = (*line).data();
+        const unsigned y = info.output_scanline;
+        jpeg_read_scanlines(&info, &row, 1);
+        std::uint32_t* out = pixels.data() + static_cast<std::size_t>(y) * width;
+        for (unsigned x = 0; x < width; ++x) {
+            const JSAMPLE* p = row + static_cast<std::size_t>(x) * components;
+            std::uint32_t r = p[0];
+            std::uint32_t g = p[1];
+            std::uint32_t b = p[2];
+            if (components == 4) {
+                // Adobe JPEGs store inverted CMYK.
+                const std::uint32_t k = p[3];
+                r = r * k / 255;
+                g = g * k / 255;
+                b = b * k / 255;
+            }
+            out[x] = (r << 16) | (g << 8) | b;
+        }
+    }
+    delete line;
+    line = nullptr;
+    jpeg_finish_decompress(&info);
+    jpeg_destroy_decompress(&info);
+    return true;
+}
+
+} // namespace
+
+JpegImage::~JpegImage() {
+    if (surface_ != nullptr) {
+        cairo_surface_destroy(surface_);
+    }
+}
+
+JpegImage::JpegImage(JpegImage&& other) noexcept : surface_(std::exchange(other.surface_, nullptr)) {}
+
+JpegImage& JpegImage::operator=(JpegImage&& other) noexcept {
+    if (this != &other) {
+        if (surface_ != nullptr) {
+            cairo_surface_destroy(surface_);
+        }
+        surface_ = std::exchange(other.surface_, nullptr);
+    }
+    return *this;
+}
+
+int JpegImage::width() const {
+    return surface_ != nullptr ? cairo_image_surface_get_width(surface_) : 0;
+}
+
+int JpegImage::height() const {
+    return surface_ != nullptr ? cairo_image_surface_get_height(surface_) : 0;
+}
+
+JpegImage JpegImage::loadFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        return JpegImage();
+    }
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    return decode(bytes);
+}
+
+JpegImage JpegImage::decode(const std::string& bytes) {
+    if (bytes.empty()) {
+        return JpegImage();
+    }
+    std::vector<std::uint32_t> pixels;
+    unsigned width = 0;
+    unsigned height = 0;
+    if (!decodeInto(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(), pixels, width,
+                    height)) {
+        return JpegImage();
+    }
+    cairo_surface_t* surface =
+        cairo_image_surface_create(CAIRO_FORMAT_RGB24, static_cast<int>(width), static_cast<int>(height));
+    if (cairo_surface_status(surface) != CAIRO_STATUS_SUCCESS) {
+        cairo_surface_destroy(surface);
+        return JpegImage();
+    }
+    cairo_surface_flush(surface);
+    unsigned char* data = cairo_image_surface_get_data(surface);
+    const int stride = cairo_image_surface_get_stride(surface);
+    for (unsigned y = 0; y < height; ++y) {
+        auto* row = reinterpret_cast<std::uint32_t*>(data + static_cast<std::size_t>(y) * stride);
+        for (unsigned x = 0; x < width; ++x) {
+            row[x] = pixels[static_cast<std::size_t>(y) * width + x];
+        }
+    }
+    cairo_surface_mark_dirty(surface);
+    return JpegImage(surface);
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <string>
+
+#include "layout/tav_meta_object.h"
+#include "platform/cairo_bitmap_target.h"
+
+// Canvas helpers for the tests: a page whose device units equal its logical units, so that cell
+// geometry can be checked pixel by pixel.
+namespace canvas_test {
+
+inline std::string halftonePath() {
+    return std::string(STAMPADOC_SOURCE_DIR) + "/src/layout/retino.bmp";
+}
+
+constexpr int kRows = 12;
+constexpr int kWidth = 134 * 80;
+constexpr int kHeight = kRows * 20 + 40;
+
+// Starts a page with the identity mapping: one logical unit is one device pixel.
+inline bool beginIdentityPage(TTavMetaObject& canvas) {
+    return canvas.BeginPage(kWidth, "Courier New", 1, 134, 80, kRows, kHeight);
+}
+
+// Plays the recorded page onto a white bitmap of the page's size.
+inline MonoBitmap render(const TTavMetaObject& canvas) {
+    CairoBitmapTarget target(kWidth, kHeight);
+    canvas.PlayTo(target, 0, 0);
+    return target.bitmap();
+}
+
+} // namespace canvas_test
