@@ -9,6 +9,8 @@
 
 #include "docdata/document_record.h"
 #include "layout/pagina.h"
+#include "layout/render_page.h"
+#include "layout/tav_meta_object.h"
 #include "layout/tav_perso_stampante_fatt.h"
 
 // The print engine: the engine's own copy of one document, every layout setting, the page buffer and the
@@ -77,6 +79,16 @@ public:
 
     // The halftone bitmap handed to the form canvas.
     const std::string halftonePath;
+
+    // --- Form canvas and page picture (written by RenderPage) ------------------------------------
+    // The form canvas; RenderPage creates it with halftonePath on first use.
+    std::unique_ptr<TTavMetaObject> form;
+    // PDF output: the current page as a Windows bitmap, read back by AddImageFromStream.
+    std::string formStream;
+    // PDF output: the logo box of the current page in 1/600 inch.
+    TLogoFrame logoFrame;
+    // Direct printing: the printer page RenderPage draws on.
+    TPrinterCanvas printerCanvas;
 
     // --- Construction and settings ---------------------------------------------------------------
     void setCaptionDefaults(bool printLetterhead);

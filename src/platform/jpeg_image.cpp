@@ -88,6 +88,33 @@ bool decodeInto(const unsigned char* data, unsigned long size, std::vector<std::
     return true;
 }
 
+bool readHeaderSize(const unsigned char* data, unsigned long size, unsigned& width, unsigned& height) {
+    jpeg_decompress_struct info;
+    JpegErrorManager errors;
+    info.err = jpeg_std_error(&errors.base);
+    errors.base.error_exit = jumpOnError;
+    errors.base.output_message = ignoreMessage;
+    if (setjmp(errors.jump) != 0) {
+        jpeg_destroy_decompress(&info);
+        return false;
+    }
+    jpeg_create_decompress(&info);
+    jpeg_mem_src(&info, data, size);
+    jpeg_read_header(&info, TRUE);
+    width = info.image_width;
+    height = info.image_height;
+    jpeg_destroy_decompress(&info);
+    return width > 0 && height > 0;
+}
+
+std::string readWholeFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        return {};
+    }
+    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+}
+
 } // namespace
 
 JpegImage::~JpegImage() {
@@ -117,12 +144,21 @@ int JpegImage::height() const {
 }
 
 JpegImage JpegImage::loadFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return JpegImage();
+    return decode(readWholeFile(path));
+}
+
+bool JpegImage::readFileSize(const std::string& path, int& width, int& height) {
+    const std::string bytes = readWholeFile(path);
+    unsigned w = 0;
+    unsigned h = 0;
+    if (bytes.empty() ||
+        !readHeaderSize(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(), w, h) ||
+        w > 65535 || h > 65535) {
+        return false;
     }
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    return decode(bytes);
+    width = static_cast<int>(w);
+    height = static_cast<int>(h);
+    return true;
 }
 
 JpegImage JpegImage::decode(const std::string& bytes) {

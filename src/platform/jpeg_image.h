@@ -17,6 +17,8 @@ public:
     // Decodes a JPEG file (greyscale, RGB or CMYK); an empty image when it is missing or unreadable.
     static JpegImage loadFile(const std::string& path);
     static JpegImage decode(const std::string& bytes);
+    // The pixel size of a JPEG file from its header alone; false when it is missing or unreadable.
+    static bool readFileSize(const std::string& path, int& width, int& height);
 
     bool empty() const { return surface_ == nullptr; }
     int width() const;
