@@ -96,13 +96,26 @@ std::string GroupThousands(const std::string& integerDigits) {
     return grouped;
 }
 
+// Exponent form with 15 significant digits: d,ddddddddddddddE+x.
+std::string FormatScientific(const DecimalDigits& number) {
+    std::string text = number.Negative ? "-" : "";
+    text += DigitAt(number, 0);
+    text += decimalSeparator;
+    for (long long i = 1; i < 15; ++i)
+        text += DigitAt(number, i);
+    const int exponent = number.Exponent - 1;
+    text += exponent < 0 ? "E-" : "E+";
+    text += std::to_string(std::abs(exponent));
+    return text;
+}
+
 std::string FormatFixedStyle(double value, int decimals, bool grouped) {
     if (!std::isfinite(value))
         return FormatGeneral(value);
     decimals = decimals < 0 ? 0 : (decimals > 18 ? 18 : decimals);
     DecimalDigits number = SignificantDigits(value);
     if (number.Exponent > 15)
-        return FormatGeneral(value);
+        return FormatScientific(number);
     RoundToDecimals(number, decimals);
     std::string integerDigits;
     for (long long i = 0; i < number.Exponent; ++i)

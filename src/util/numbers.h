@@ -40,7 +40,8 @@ int32_t ParseInteger(const std::string& text, int32_t defaultValue);
 
 // Value in the fixed style: rounded to 15 significant digits, then to Decimals decimals (0 to 18),
 // half away from zero; the current decimal separator; no grouping. Values with more than 15 integer
-// digits, infinities and NaN are written in the general format instead.
+// digits are written in exponent form with 15 significant digits ("1,00000000000000E+16"); infinities and
+// NaN as in the general format.
 std::string FormatFixed(double value, int decimals);
 
 // As FormatFixed, with the integer digits grouped by three with the thousands separator (when there is one).
