@@ -24,9 +24,10 @@ TDocKind DecodeDocKind(const std::string& letter) {
 }
 
 TDocKind TranslateFileDocType(const std::string& letter) {
-    if (letter == "I")
+    const char first = FirstChar(letter);
+    if (first == 'I')
         return DecodeDocKind("A");
-    if (letter == "C")
+    if (first == 'C')
         return DecodeDocKind("I");
     return DecodeDocKind(letter);
 }

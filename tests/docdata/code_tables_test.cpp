@@ -31,6 +31,8 @@ TEST(DocumentKind, FileLettersAreTranslated) {
     EXPECT_EQ(DocKindLetter(TranslateFileDocType("I")), "A");
     EXPECT_EQ(TranslateFileDocType(""), 0);
     EXPECT_EQ(TranslateFileDocType("Z"), 0);
+    EXPECT_EQ(TranslateFileDocType("CX"), 6); // only the first character counts
+    EXPECT_EQ(TranslateFileDocType("c"), 0);
 }
 
 TEST(DocumentKind, KindGroups) {
