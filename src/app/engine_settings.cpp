@@ -1,0 +1,37 @@
+#include "app/engine_settings.h"
+
+#include "util/strings.h"
+
+EngineSettings MakeEngineSettings(const RunSettings& settings, const RunParameters& fileParameters) {
+    const LayoutFlagSettings flags = DecodeLayoutFlags(settings.layoutFlags);
+    EngineSettings engine;
+    engine.leftMargin = settings.leftMargin;
+    engine.printTransportDetails = flags.printTransportDetails;
+    engine.layoutFlag1 = flags.layoutFlag1;
+    engine.layoutFlag2 = flags.layoutFlag2;
+    engine.printLetterhead = flags.printLetterhead;
+    engine.printLogo = flags.printLogo;
+    engine.altPriceDigit = flags.altPriceDigit;
+    engine.layoutFlag5 = flags.layoutFlag5;
+    engine.layoutKind = flags.layoutKind;
+    engine.layoutFlag7 = flags.layoutFlag7;
+    engine.logoFile = TrimControl(settings.LogoFile);
+    engine.optionP = settings.optionP;
+    engine.option92 = fileParameters.LayoutSwitches[0];
+    engine.option93 = fileParameters.LayoutSwitches[1];
+    engine.topRows = fileParameters.ReservedTopLines;
+    engine.bottomRows = fileParameters.ReservedBottomLines;
+    engine.option94 = fileParameters.LayoutSwitches[2];
+    engine.option95 = fileParameters.LayoutSwitches[3];
+    engine.option96 = fileParameters.LayoutSwitches[4];
+    engine.pdfFile = fileParameters.OutputPdfPath;
+    engine.currency = settings.currency;
+    engine.footerText1 = TrimControl(settings.footerText1);
+    engine.footerText2 = TrimControl(settings.footerText2);
+    engine.footerText3 = TrimControl(settings.footerText3);
+    engine.footerCompressed = settings.footerCompressed;
+    engine.footerSize = settings.footerSize;
+    engine.footerAlignment = settings.footerAlignment;
+    engine.halftone = settings.halftone;
+    return engine;
+}

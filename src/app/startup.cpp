@@ -1,0 +1,157 @@
+#include "app/startup.h"
+
+#include "app/command_line.h"
+#include "app/ini_settings.h"
+#include "app/run_mode.h"
+#include "app/startup_paths.h"
+#include "platform/file_exists.h"
+#include "platform/ini_file.h"
+#include "platform/path_case.h"
+#include "util/dates.h"
+#include "util/numbers.h"
+#include "util/strings.h"
+
+#include <optional>
+#include <ostream>
+
+namespace {
+
+// The INI file, when it exists. Without one every setting keeps its value at start.
+std::optional<TIniFile> OpenIniFile(const StartupEnvironment& environment) {
+    if (!IsExistingFile(environment.iniFileName))
+        return std::nullopt;
+    return TIniFile(environment.iniFileName);
+}
+
+// A path from the switches or the document file, named as on disk (see ResolvePathCase); empty stays empty.
+std::string ResolveDocumentPath(const std::string& path) {
+    return path.empty() ? path : ResolvePathCase(path);
+}
+
+} // namespace
+
+void ResolveInputFile(RunSettings& settings) { settings.inputFile = ResolveDocumentPath(settings.inputFile); }
+
+StartupEnvironment StartupEnvironmentFor(const std::string& executablePath) {
+    StartupEnvironment environment;
+    environment.executablePath = executablePath;
+    environment.iniFileName = IniFileNameForExecutable(executablePath);
+    environment.halftoneBitmapPath = HalftoneBitmapPathForExecutable(executablePath);
+    return environment;
+}
+
+std::string TransportDateText(const TRecDocObjectBase& document, const RunParameters& fileParameters) {
+    if (fileParameters.LayoutSwitches[0])
+        return "GG.MM.AA";
+    if (document.TransportDate == NullDate)
+        return {};
+    return FormatDateShort(document.TransportDate);
+}
+
+DocumentPrintJob LoadDocumentFile(RunSettings& settings) {
+    DocumentPrintJob job;
+    job.documentFile = settings.inputFile;
+    ReadDocumentFile(job.documentFile, *job.document, job.fileParameters);
+    // The paths of the document file are written for a file system that ignores case.
+    job.fileParameters.LogoFile = ResolveDocumentPath(job.fileParameters.LogoFile);
+    job.fileParameters.OutputPdfPath = ResolveDocumentPath(job.fileParameters.OutputPdfPath);
+    settings.LogoFile = job.fileParameters.LogoFile;
+    job.ColumnHeadings = job.fileParameters.ColumnHeadings;
+    return job;
+}
+
+void CompleteDocumentSettings(DocumentPrintJob& job, RunSettings& settings,
+                              const StartupEnvironment& environment) {
+    job.transportDateText = TransportDateText(*job.document, job.fileParameters);
+    if (const std::optional<TIniFile> ini = OpenIniFile(environment)) {
+        ReadDocumentIniSettings(*ini, job.document->DocTypeCode, settings);
+        settings.LogoFile = ResolveDocumentPath(settings.LogoFile);
+    }
+    job.halftoneBitmapPath = environment.halftoneBitmapPath;
+    job.engine = MakeEngineSettings(settings, job.fileParameters);
+    job.copies = settings.copies;
+    job.rowsPerPage = settings.rowsPerPage;
+}
+
+ReprintJob PrepareReprint(RunSettings& settings, const StartupEnvironment& environment) {
+    if (const std::optional<TIniFile> ini = OpenIniFile(environment))
+        ReadReprintIniSettings(*ini, settings.reprintKind, settings);
+    ReprintJob job;
+    job.pdfFile = settings.inputFile;
+    job.copies = settings.copies;
+    job.halftoneBitmapPath = environment.halftoneBitmapPath;
+    return job;
+}
+
+void printDocumentFile(RunSettings& settings, const StartupEnvironment& environment) {
+    // 1. This mode's preconditions hold.
+    settings.usageFlag = false;
+
+    // 2-3. The document record, filled from the document file with its run parameters.
+    DocumentPrintJob job = LoadDocumentFile(settings);
+
+    // 4. Direct printing (no PDF file named) selects the printer and opens the print job here.
+
+    // 5-6. Transport date text and the INI settings of the document's code.
+    CompleteDocumentSettings(job, settings, environment);
+
+    // PDF output takes its rows per page from "/R=". Without a positive value the page buffer would have
+    // no rows: the run ends here, before any engine exists, and the document file stays.
+    if (!job.engine.pdfFile.empty() && job.rowsPerPage <= 0) {
+        settings.usageFlag = true;
+        return;
+    }
+
+    // 7-11. The print engine receives the job and runs the print run; only a successful run deletes the
+    // document file. Until the engine is part of the program the run ends here and the file stays.
+}
+
+void reprintPdf(RunSettings& settings, const StartupEnvironment& environment) {
+    // 1. This mode's preconditions hold.
+    settings.usageFlag = false;
+
+    // 2. The copies of the INI file for the "/T=" code.
+    const ReprintJob job = PrepareReprint(settings, environment);
+
+    // 3-6. The engine carries the PDF file name to the delivery, which prints it `copies` times.
+    // The PDF file is never deleted. Until the delivery is part of the program nothing is printed.
+    static_cast<void>(job);
+}
+
+int RunStampadoc(const std::vector<std::string>& arguments, const std::string& executablePath,
+                 std::ostream& out) {
+    // 1. Process-wide settings: the two-digit-year base follows the clock, so that current dates keep
+    // their short form; the number separators start from the user's locale.
+    InitPivotYearFromClock();
+    InitNumberSeparatorsFromLocale();
+    RunSettings settings;
+
+    // 2. The console window record serves the delivery through the PDF viewer and is filled there.
+
+    // 3. The INI file and the halftone bitmap sit beside the executable.
+    const StartupEnvironment environment = StartupEnvironmentFor(executablePath);
+
+    // 4. The switches. The input file arrives upper-cased: name it as on disk.
+    ApplySwitches(arguments, settings);
+    ResolveInputFile(settings);
+
+    // 5-6. Choose and run the mode.
+    switch (ChooseRunMode(settings, IsExistingFile(settings.inputFile))) {
+    case RunMode::ReprintPdf:
+        reprintPdf(settings, environment);
+        break;
+    case RunMode::PrintDocumentFile:
+        printDocumentFile(settings, environment);
+        break;
+    case RunMode::None:
+        break;
+    }
+
+    // 7. The usage message when no mode ran to its end.
+    if (settings.usageFlag)
+        out << UsageMessage << '\n';
+    out.flush();
+
+    // 8. The exit status is 0 in every case.
+    return 0;
+}
