@@ -1,6 +1,7 @@
 #include "layout/stampa_documento_base.h"
 
 #include "layout/fixed_text.h"
+#include "pdf/pdf_toolkit.h"
 #include "util/numbers.h"
 
 namespace {
@@ -13,7 +14,10 @@ const char* const kSystemCurrencySymbol = "\x80";
 TStampaDocumentoBase::TStampaDocumentoBase(const std::string& halftoneBitmapPath,
                                            const std::string& transportDateText, bool pdfOutputOn)
     : captions(std::make_unique<TTavPersoStampanteFatt>()), dateText(transportDateText),
-      pdfOutput(pdfOutputOn), currencySymbol(kSystemCurrencySymbol), halftonePath(halftoneBitmapPath) {}
+      pdfOutput(pdfOutputOn), currencySymbol(kSystemCurrencySymbol), halftonePath(halftoneBitmapPath) {
+    if (pdfOutput)
+        pdfToolkit = std::make_unique<TPDFToolkit>();
+}
 
 TStampaDocumentoBase::~TStampaDocumentoBase() = default;
 

@@ -13,6 +13,8 @@
 #include "layout/tav_meta_object.h"
 #include "layout/tav_perso_stampante_fatt.h"
 
+class TPDFToolkit;
+
 // The print engine: the engine's own copy of one document, every layout setting, the page buffer and the
 // operations that compose the pages of the document.
 class TStampaDocumentoBase {
@@ -89,6 +91,10 @@ public:
     TLogoFrame logoFrame;
     // Direct printing: the printer page RenderPage draws on.
     TPrinterCanvas printerCanvas;
+    // PDF output: the PDF writer the print run fills; created with the engine when pdfOutput is on.
+    std::unique_ptr<TPDFToolkit> pdfToolkit;
+    // The "/S=" printer that the saved PDF file is delivered to; empty when none is named.
+    std::string printerName;
 
     // --- Construction and settings ---------------------------------------------------------------
     void setCaptionDefaults(bool printLetterhead);
