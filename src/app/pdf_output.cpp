@@ -1,0 +1,60 @@
+#include "app/pdf_output.h"
+
+#include <cerrno>
+#include <charconv>
+#include <climits>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+bool IsEnterableFolder(const std::string& folder) {
+    struct stat info {};
+    return ::stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode) && ::access(folder.c_str(), X_OK) == 0;
+}
+
+bool IsBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
+
+} // namespace
+
+std::string PdfLockFileName(const std::string& pdfFile) {
+    return pdfFile + ".lock";
+}
+
+std::string PdfFolderPart(const std::string& pdfFile) {
+    const std::string::size_type slash = pdfFile.rfind('/');
+    if (slash == std::string::npos)
+        return {};
+    if (slash == 0 || pdfFile[slash - 1] == '/')
+        return pdfFile.substr(0, slash + 1);
+    return pdfFile.substr(0, slash);
+}
+
+bool EnsurePdfFolder(const std::string& pdfFile) {
+    const std::string folder = PdfFolderPart(pdfFile);
+    if (folder.empty() || IsEnterableFolder(folder))
+        return true;
+    if (::mkdir(folder.c_str(), 0777) != 0 && errno != EEXIST)
+        return false;
+    return IsEnterableFolder(folder);
+}
+
+std::optional<int> ParseDocumentCount(const std::string& text) {
+    std::string::size_type first = 0;
+    std::string::size_type last = text.size();
+    while (first < last && IsBlank(text[first]))
+        ++first;
+    while (last > first && IsBlank(text[last - 1]))
+        --last;
+    if (first == last)
+        return std::nullopt;
+    int value = 0;
+    const char* begin = text.data() + first;
+    const char* end = text.data() + last;
+    const auto [stop, error] = std::from_chars(begin, end, value);
+    if (error != std::errc() || stop != end || value < 0 || value == INT_MAX)
+        return std::nullopt;
+    return value;
+}

@@ -1,0 +1,165 @@
+// The print run: counts the pages of the loaded document, then produces them as pages of the PDF file.
+#include "app/print_run.h"
+
+#include "app/credit_line.h"
+#include "app/file_lock.h"
+#include "app/pdf_output.h"
+#include "layout/composition_error.h"
+#include "pdf/pdf_toolkit.h"
+#include "platform/file_exists.h"
+#include "util/strings.h"
+
+#include <istream>
+#include <streambuf>
+#include <string>
+
+namespace {
+
+// Reads a string in place, without copying the page picture.
+class StringReadBuffer : public std::streambuf {
+public:
+    explicit StringReadBuffer(const std::string& bytes) {
+        char* begin = const_cast<char*>(bytes.data());
+        setg(begin, begin, begin + bytes.size());
+    }
+};
+
+// Frees the page buffer when the run ends, on every exit path.
+struct PageBufferRelease {
+    std::unique_ptr<TPagina>& page;
+    ~PageBufferRelease() { page.reset(); }
+};
+
+constexpr int kFormUnitsPerInch = 600;
+constexpr double kPictureInset = 0.05; // inch left free on either side of the page picture
+constexpr int kMeasureInches = 2;
+constexpr int kOriginTopLeft = 1;
+constexpr int kTimesRoman = 8;
+constexpr double kCreditTextSize = 6;
+constexpr int kAlignCentre = 1;
+
+// Loads the existing PDF file, or creates a new document, and sets the units the pages are laid out in.
+// documentsBefore receives the number of documents the file already holds.
+bool PrepareDocument(TPDFToolkit& pdf, const std::string& pdfFile, int& documentsBefore) {
+    documentsBefore = 0;
+    if (IsExistingFile(pdfFile)) {
+        if (pdf.LoadFromFile(pdfFile) <= 0)
+            return false;
+        // A file without a readable count was not written by this program: no page is added to it.
+        const std::optional<int> count = ParseDocumentCount(pdf.GetCustomInformation(DocumentCountKey));
+        if (!count)
+            return false;
+        documentsBefore = *count;
+        if (pdf.NewPage() <= 0)
+            return false;
+    } else {
+        if (pdf.NewDocument() == nullptr)
+            return false;
+        if (pdf.SetPageSize("A4") <= 0)
+            return false;
+    }
+    return pdf.SetMeasurementUnits(kMeasureInches) > 0 && pdf.SetOrigin(kOriginTopLeft) > 0 &&
+           pdf.CompressImages(1) > 0;
+}
+
+// The information entries and the document's custom entries. Every step must succeed: a file saved
+// without its count could never be appended to again.
+bool SetDocumentInformation(TPDFToolkit& pdf, int documentsBefore, const std::string& indexRecord) {
+    const std::string& credit = CreditLine();
+    const std::string title = documentsBefore >= 1 ? "Documenti fiscali" : "Documento fiscale";
+    const std::string number = std::to_string(documentsBefore + 1);
+    return pdf.SetInformation(1, credit) > 0 && pdf.SetInformation(2, title) > 0 &&
+           pdf.SetInformation(3, title) > 0 && pdf.SetInformation(4, "") > 0 &&
+           pdf.SetInformation(5, "Marvendo") > 0 && pdf.SetInformation(6, credit) > 0 &&
+           pdf.SetCustomInformation(DocumentCountKey, number) > 0 &&
+           pdf.SetCustomInformation(DocumentEntryPrefix + number, indexRecord) > 0;
+}
+
+
+// One composed page as a PDF page: the page picture, the logo and the vertical credit line, then a new
+// page unless this is the document's last page.
+bool OutputPdfPage(TStampaDocumentoBase& engine, TPDFToolkit& pdf) {
+    const int height = static_cast<int>(pdf.PageHeight() * kFormUnitsPerInch);
+    const int width = static_cast<int>(pdf.PageWidth() * kFormUnitsPerInch);
+    bool result = engine.RenderPage(engine.page->lineCount(), width - 60 - 2 * engine.leftMargin,
+                                    engine.leftMargin, height);
+
+    if (result) {
+        StringReadBuffer buffer(engine.formStream);
+        std::istream picture(&buffer);
+        TPDFImage* image = pdf.AddImageFromStream(picture, 0);
+        result = image != nullptr && pdf.SelectImage(image) > 0 &&
+                 pdf.DrawImage(kPictureInset, 0, pdf.PageWidth() - 2 * kPictureInset, pdf.PageHeight()) > 0;
+    }
+
+    if (result && engine.captions && engine.captions->printLetterhead && engine.printLogo &&
+        IsExistingFile(engine.logoFile)) {
+        const TLogoFrame& frame = engine.logoFrame;
+        const double units = kFormUnitsPerInch;
+        TPDFImage* logo = pdf.AddImageFromFile(engine.logoFile, 0);
+        result =
+            logo != nullptr && pdf.SelectImage(logo) > 0 &&
+            pdf.FitImage(frame.left / units + kPictureInset, frame.top / units,
+                         (frame.right - frame.left) / units, (frame.bottom - frame.top) / units, 1, 1, 0) > 0;
+    }
+
+    if (result) {
+        result = pdf.AddStandardFont(kTimesRoman) != nullptr && pdf.SetTextSize(kCreditTextSize) > 0 &&
+                 pdf.SetTextAlign(kAlignCentre) > 0;
+        if (result) {
+            const double left = pdf.PageWidth() - pdf.GetTextHeight() - kPictureInset;
+            result = pdf.DrawRotatedText(left, pdf.PageHeight() / 2, 90, CreditLine()) > 0;
+        }
+    }
+
+    // The picture of a page is large: give its memory back at once.
+    std::string().swap(engine.formStream);
+
+    if (result && !engine.isLastPage())
+        result = pdf.NewPage() > 0;
+    return result;
+}
+
+} // namespace
+
+bool TStampaDocumentoBase::printRun(int copies, int rowCount, const ColumnHeadingList& ColumnHeadings) {
+    static_cast<void>(copies); // the copies of a PDF file are the delivery's, which is not available
+    // Direct printing draws on an open print job, and the delivery prints the saved PDF file; neither
+    // is available here, so such a run fails before anything is produced and the document file stays.
+    if (!pdfOutput || !pdfToolkit || !TrimControl(printerName).empty())
+        return false;
+    TPDFToolkit& pdf = *pdfToolkit;
+
+    PageBufferRelease release{page};
+    try {
+        // Page buffer, lists, captions, zones and the counting pass.
+        PreparePages(rowCount, ColumnHeadings);
+    } catch (const ECompositionError&) {
+        return false;
+    }
+
+    // The lock file lives beside the PDF file, so its folder must exist before it can be taken.
+    EnsurePdfFolder(pdfFile);
+    const TFileLock lock(PdfLockFileName(pdfFile));
+    if (!lock.held())
+        return false;
+
+    int documentsBefore = 0;
+    bool result = PrepareDocument(pdf, pdfFile, documentsBefore);
+
+    if (result) {
+        try {
+            result = ComposePass([&] { return OutputPdfPage(*this, pdf); });
+        } catch (const ECompositionError&) {
+            result = false;
+        }
+    }
+
+    if (result)
+        result = SetDocumentInformation(pdf, documentsBefore, DocumentIndexRecord(pageCount));
+    EnsurePdfFolder(pdfFile);
+    if (result)
+        result = pdf.SaveToFile(pdfFile) > 0;
+    pdf.RemoveDocument(pdf.SelectedDocument());
+    return result;
+}
