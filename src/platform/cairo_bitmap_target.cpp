@@ -100,6 +100,8 @@ void CairoBitmapTarget::drawImage(cairo_surface_t* image, int x, int y, int widt
         cairo_translate(cr, x, y);
         cairo_scale(cr, static_cast<double>(width) / imageWidth, static_cast<double>(height) / imageHeight);
         cairo_set_source_surface(cr, image, 0, 0);
+        // Padding keeps the edges of a stretched image from fading into the page.
+        cairo_pattern_set_extend(cairo_get_source(cr), CAIRO_EXTEND_PAD);
         cairo_paint(cr);
     });
 }

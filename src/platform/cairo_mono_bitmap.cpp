@@ -105,6 +105,10 @@ std::string MonoBitmap::toBmp(int dotsPerInch) const {
         for (int i = 0; i < stride_; ++i) {
             line[i] = static_cast<char>(~src[i]);
         }
+        if (width_ % 8 != 0 && stride_ > 0) {
+            // Bits past the last pixel stay zero.
+            line[stride_ - 1] = static_cast<char>(line[stride_ - 1] & (0xFF << (8 - width_ % 8)));
+        }
         for (std::uint32_t i = stride_; i < rowBytes; ++i) {
             line[i] = '\0';
         }
