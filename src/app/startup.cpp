@@ -2,6 +2,7 @@
 
 #include "app/command_line.h"
 #include "app/ini_settings.h"
+#include "app/print_run_job.h"
 #include "app/run_mode.h"
 #include "app/startup_paths.h"
 #include "platform/file_exists.h"
@@ -103,7 +104,8 @@ void printDocumentFile(RunSettings& settings, const StartupEnvironment& environm
     }
 
     // 7-11. The print engine receives the job and runs the print run; only a successful run deletes the
-    // document file. Until the engine is part of the program the run ends here and the file stays.
+    // document file.
+    RunDocumentPrintJob(job, settings.printerName);
 }
 
 void reprintPdf(RunSettings& settings, const StartupEnvironment& environment) {
