@@ -139,6 +139,22 @@ TEST(FontSelection, FontResourcesBehindReferenceAndWrongKind) {
               font->reference.number);
 }
 
+TEST(FontSelection, PageInheritingResourcesKeepsThem) {
+    TPDFToolkit toolkit;
+    TPDFDocument* doc = toolkit.SelectedDocument();
+    TPDFDictionary* page = doc->pageTree.Page(1);
+    TPDFObject* inherited = page->Get("Resources");
+    TPDFDictionary* pagesNode = doc->pageTree.rootNode;
+    pagesNode->Set("Resources", inherited);
+    page->Remove("Resources");
+    TPDFFont* font = toolkit.AddStandardFont(8);
+    TPDFDictionary* own = AsDictionary(page->Get("Resources"));
+    ASSERT_NE(own, nullptr);
+    EXPECT_NE(own, inherited);
+    EXPECT_NE(own->Get("ProcSet"), nullptr); // what the page inherited is still there
+    EXPECT_NE(AsDictionary(own->Get("Font"))->Get(font->resourceName), nullptr);
+}
+
 TEST(FontSelection, FontOfAnotherDocumentRefused) {
     TPDFToolkit toolkit;
     TPDFFont* foreign = toolkit.AddStandardFont(0);
