@@ -31,7 +31,9 @@ std::string ResolveDocumentPath(const std::string& path) {
 
 } // namespace
 
-void ResolveInputFile(RunSettings& settings) { settings.inputFile = ResolveDocumentPath(settings.inputFile); }
+void ResolveInputFile(RunSettings& settings) {
+    settings.inputFile = ResolveDocumentPath(settings.inputFile);
+}
 
 StartupEnvironment StartupEnvironmentFor(const std::string& executablePath) {
     StartupEnvironment environment;
@@ -91,7 +93,10 @@ void printDocumentFile(RunSettings& settings, const StartupEnvironment& environm
     // 2-3. The document record, filled from the document file with its run parameters.
     DocumentPrintJob job = LoadDocumentFile(settings);
 
-    // 4. Direct printing (no PDF file named) selects the printer and opens the print job here.
+    // 4. Direct printing (no PDF file named) needs the printer selected and a print job open. Printer
+    // selection is not part of the program yet, so it fails: nothing is printed and the file stays.
+    if (job.fileParameters.OutputPdfPath.empty())
+        return;
 
     // 5-6. Transport date text and the INI settings of the document's code.
     CompleteDocumentSettings(job, settings, environment);

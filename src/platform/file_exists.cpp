@@ -4,5 +4,5 @@
 
 bool IsExistingFile(const std::string& path) {
     struct stat info {};
-    return !path.empty() && stat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
+    return !path.empty() && stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -73,6 +74,9 @@ protected:
         std::filesystem::copy_file(std::string(STAMPADOC_BIN_DIR) + "/stampadoc", program);
         std::filesystem::permissions(program, std::filesystem::perms::owner_all,
                                      std::filesystem::perm_options::add);
+        const std::string halftone = std::string(STAMPADOC_BIN_DIR) + "/retino.bmp";
+        if (IsExistingFile(halftone))
+            std::filesystem::copy_file(halftone, folder / "retino.bmp");
         folder.Write("stampadoc.INI", "[copie_documenti]\r\nF=2\r\n[margine_sinistro]\r\nF=120\r\n");
     }
 
@@ -101,7 +105,8 @@ TEST_F(ProgramTest, InvalidSwitchesPrintTheUsageLine) {
     EXPECT_TRUE(IsExistingFile(document));
 }
 
-TEST_F(ProgramTest, PrintInvocationKeepsTheDocumentFile) {
+TEST_F(ProgramTest, DirectPrintInvocationKeepsTheDocumentFile) {
+    // Direct printing cannot select a printer yet: nothing is printed, so the document file stays.
     const std::string text = DocumentFileText({{1, ",\"F\""}, {2, ",\"Fattura\""}});
     const std::string document = folder.Write("Export/Documento.txt", text);
     const ProgramResult result =
@@ -111,13 +116,26 @@ TEST_F(ProgramTest, PrintInvocationKeepsTheDocumentFile) {
     EXPECT_EQ(ReadWholeFile(document), text);
 }
 
-TEST_F(ProgramTest, PdfOutputInvocationKeepsTheDocumentFile) {
+TEST_F(ProgramTest, PdfOutputInvocationSavesThePdfAndDeletesTheDocumentFile) {
     const std::string text = DocumentFileText({{1, ",\"F\""}, {97, ",\"" + folder / "out.pdf\""}});
     const std::string document = folder.Write("doc.txt", text);
     const ProgramResult result = RunProgram(program, {"/I=" + document, "/R=66", "/C=1", "/F=101200N0"});
     EXPECT_EQ(result.output, "");
     EXPECT_EQ(result.status, 0);
+    // The reader upper-cases the name; a file still to be created keeps that spelling.
+    EXPECT_EQ(ReadWholeFile(folder / "OUT.PDF").substr(0, 5), "%PDF-");
+    EXPECT_FALSE(IsExistingFile(document));
+}
+
+TEST_F(ProgramTest, PdfOutputWithoutRowsPerPageKeepsTheDocumentFile) {
+    const std::string text = DocumentFileText({{1, ",\"F\""}, {97, ",\"" + folder / "out.pdf\""}});
+    const std::string document = folder.Write("doc.txt", text);
+    const ProgramResult result =
+        RunProgram(program, {"/I=" + document, "/S=PREDEFINITA", "/C=1", "/F=101200N0"});
+    EXPECT_EQ(result.output, "Esecuzione non consentita\n");
+    EXPECT_EQ(result.status, 0);
     EXPECT_EQ(ReadWholeFile(document), text);
+    EXPECT_FALSE(IsExistingFile(folder / "OUT.PDF"));
 }
 
 TEST_F(ProgramTest, ReprintInvocationKeepsThePdfFile) {
@@ -126,6 +144,16 @@ TEST_F(ProgramTest, ReprintInvocationKeepsThePdfFile) {
     EXPECT_EQ(result.output, "");
     EXPECT_EQ(result.status, 0);
     EXPECT_EQ(ReadWholeFile(pdf), "%PDF-1.4\n%%EOF\n");
+}
+
+TEST_F(ProgramTest, PipeOrDeviceAsDocumentFileIsNoDocument) {
+    // Reading either would never end: they are not files for the mode's preconditions.
+    ASSERT_EQ(mkfifo((folder / "pipe").c_str(), 0600), 0);
+    for (const std::string& input : {folder / "pipe", std::string("/dev/zero")}) {
+        const ProgramResult result = RunProgram(program, {"/I=" + input, "/S=PREDEFINITA", "/C=1", "/F=1"});
+        EXPECT_EQ(result.output, "Esecuzione non consentita\n");
+        EXPECT_EQ(result.status, 0);
+    }
 }
 
 TEST_F(ProgramTest, UnreadableDocumentFileEndsQuietly) {

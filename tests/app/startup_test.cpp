@@ -94,10 +94,12 @@ TEST_F(StartupTest, PdfOutputWithoutRowsPerPageEndsWithTheUsageLine) {
     const std::string document = WriteDocument({{1, ",\"F\""}, {97, ",\"" + folder / "out.pdf\""}});
     EXPECT_EQ(Run({"/I=" + document, "/S=PREDEFINITA", "/C=1", "/F=1"}), "Esecuzione non consentita\n");
     EXPECT_TRUE(IsExistingFile(document));
-    EXPECT_FALSE(IsExistingFile(folder / "out.pdf"));
-    // With rows per page the preconditions hold and the run goes on.
-    EXPECT_EQ(Run({"/I=" + document, "/S=PREDEFINITA", "/C=1", "/F=1", "/R=66"}), "");
-    EXPECT_TRUE(IsExistingFile(document));
+    EXPECT_FALSE(IsExistingFile(folder / "OUT.PDF"));
+    // With rows per page the run goes on: without a printer named the PDF file is saved and nothing else
+    // happens, so the document file goes.
+    EXPECT_EQ(Run({"/I=" + document, "/C=1", "/F=1", "/R=66"}), "");
+    EXPECT_TRUE(IsExistingFile(folder / "OUT.PDF"));
+    EXPECT_FALSE(IsExistingFile(document));
 }
 
 TEST_F(StartupTest, ReprintKeepsThePdfFile) {

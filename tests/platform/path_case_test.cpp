@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <filesystem>
@@ -78,13 +79,18 @@ TEST(PathCase, EmptyPathStaysEmpty) {
     EXPECT_EQ(ResolvePathCase(""), "");
 }
 
-TEST(FileExists, DirectoriesAreNotFiles) {
+TEST(FileExists, OnlyRegularFilesCount) {
     ScratchFolder folder;
     const std::string file = folder.Write("f.txt", "x");
     EXPECT_TRUE(IsExistingFile(file));
     EXPECT_FALSE(IsExistingFile(folder.Path()));
     EXPECT_FALSE(IsExistingFile(folder / "absent"));
     EXPECT_FALSE(IsExistingFile(""));
+    EXPECT_FALSE(IsExistingFile("/dev/zero"));
+    ASSERT_EQ(mkfifo((folder / "pipe").c_str(), 0600), 0);
+    EXPECT_FALSE(IsExistingFile(folder / "pipe"));
+    std::filesystem::create_symlink(file, folder / "link");
+    EXPECT_TRUE(IsExistingFile(folder / "link"));
 }
 
 } // namespace
