@@ -63,10 +63,17 @@ void PutColour(char* out, const BmpHeader& header, std::uint32_t index) {
     out[2] = static_cast<char>(c.blue);
 }
 
-void DecodeBilevel(std::string_view data, const BmpHeader& header, BmpImage& image) {
+void DecodeBilevel(std::string_view data, const BmpHeader& header, bool inPlace, BmpImage& image) {
     const std::uint64_t rowBytes = RowBytes(header);
     image.kind = BmpSampleKind::Bilevel;
     image.zeroIsBlack = header.colourTable[0].red == 0;
+    if (inPlace) {
+        image.rowsInPlace.resize(header.height);
+        for (std::uint32_t y = 0; y < header.height; ++y)
+            image.rowsInPlace[y] =
+                data.substr(header.pixelOffset + FileRow(header, y) * Stride(header), rowBytes);
+        return;
+    }
     image.samples.resize(rowBytes * header.height);
     for (std::uint32_t y = 0; y < header.height; ++y) {
         const std::uint64_t from = header.pixelOffset + FileRow(header, y) * Stride(header);
@@ -165,7 +172,7 @@ bool HasAllRows(std::string_view data, const BmpHeader& header) {
 
 } // namespace
 
-bool DecodeBmp(std::string_view data, BmpImage& image) {
+bool DecodeBmp(std::string_view data, BmpImage& image, bool bilevelRowsInPlace) {
     image = BmpImage{};
     BmpHeader header;
     if (!ReadBmpHeader(data, header))
@@ -179,7 +186,7 @@ bool DecodeBmp(std::string_view data, BmpImage& image) {
     if (!HasAllRows(data, header))
         return false;
     if (header.bitsPerPixel == 1)
-        DecodeBilevel(data, header, image);
+        DecodeBilevel(data, header, bilevelRowsInPlace, image);
     else if (header.bitsPerPixel <= 8)
         ConvertIndexes(UnpackIndexes(data, header), header, image);
     else

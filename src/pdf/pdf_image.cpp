@@ -7,6 +7,7 @@
 
 #include <initializer_list>
 #include <utility>
+#include <vector>
 
 namespace {
 
@@ -59,13 +60,22 @@ std::unique_ptr<TPDFImage> MakeJpegImage(TPDFDocument& document, std::string_vie
 // Windows bitmap: decoded samples, Flate-compressed when the document asks for it.
 std::unique_ptr<TPDFImage> MakeBitmapImage(TPDFDocument& document, std::string_view data) {
     BmpImage bitmap;
-    if (!DecodeBmp(data, bitmap))
+    if (!DecodeBmp(data, bitmap, true))
         return nullptr;
     const bool compress = document.compressImages != 0;
+    // One-bit rows stay in the file data; they are copied only into the stream data itself.
+    const bool inPlace = !bitmap.rowsInPlace.empty();
+    std::vector<std::string_view> pieces = std::move(bitmap.rowsInPlace);
+    if (!inPlace)
+        pieces.push_back(bitmap.samples);
     std::string streamData;
     if (compress) {
-        if (!DeflateImageSamples(bitmap.samples, streamData))
+        if (!DeflateImageSamples(pieces, streamData))
             return nullptr;
+    } else if (inPlace) {
+        streamData.reserve(pieces.size() * pieces.front().size());
+        for (std::string_view row : pieces)
+            streamData.append(row);
     } else {
         streamData = std::move(bitmap.samples);
     }

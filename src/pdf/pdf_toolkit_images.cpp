@@ -8,6 +8,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <sstream>
 
 namespace {
 
@@ -32,6 +33,18 @@ std::string ReadWholeStream(std::istream& stream) {
     stream.clear();
     stream.seekg(0, std::ios::beg);
     return bytes;
+}
+
+// The bytes of the stream from its start: the buffer itself for a string stream, else a copy read into
+// `storage`. The stream is rewound afterwards.
+std::string_view StreamBytes(std::istream& stream, std::string& storage) {
+    if (auto* buffer = dynamic_cast<std::stringbuf*>(stream.rdbuf())) {
+        stream.clear();
+        stream.seekg(0, std::ios::beg);
+        return buffer->view();
+    }
+    storage = ReadWholeStream(stream);
+    return storage;
 }
 
 bool BelongsTo(const TPDFDocument& document, const TPDFImage* image) {
@@ -83,7 +96,8 @@ TPDFImage* TPDFToolkit::AddImageFromStream(std::istream& stream, int pageIndex) 
         if (!selectedDocument)
             return nullptr;
         TPDFDocument& document = *selectedDocument;
-        const std::string bytes = ReadWholeStream(stream);
+        std::string storage;
+        const std::string_view bytes = StreamBytes(stream, storage);
         // Room first, so that a registered image always reaches the document's list.
         document.images.reserve(document.images.size() + 1);
         std::unique_ptr<TPDFImage> image = CreateImage(document, bytes);

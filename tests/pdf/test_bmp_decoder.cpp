@@ -357,3 +357,20 @@ TEST(BmpDecoderRejects, NotABitmap) {
     EXPECT_TRUE(Fails("BM"));
     EXPECT_TRUE(Fails(""));
 }
+
+TEST(BmpDecoderBilevel, RowsInPlacePointIntoTheFileTopRowFirst) {
+    const std::string file = BuildBmp(Bilevel10x3());
+    BmpImage image;
+    ASSERT_TRUE(DecodeBmp(file, image, true));
+    EXPECT_TRUE(image.samples.empty());
+    ASSERT_EQ(image.rowsInPlace.size(), 3u);
+    EXPECT_EQ(image.rowsInPlace[0], Bytes({0x33, 0xC3}));
+    EXPECT_EQ(image.rowsInPlace[2], Bytes({0x11, 0xC1}));
+    EXPECT_EQ(image.rowsInPlace[2].data(), file.data() + 14 + 40 + 8); // the first file row, not a copy
+    // Other depths still give samples.
+    BmpSpec colour;
+    colour.pixels = Bytes({1, 2, 3, 0});
+    ASSERT_TRUE(DecodeBmp(BuildBmp(colour), image, true));
+    EXPECT_TRUE(image.rowsInPlace.empty());
+    EXPECT_EQ(image.samples, Bytes({3, 2, 1}));
+}
