@@ -1,0 +1,222 @@
+// The program end to end: build/stampadoc prints the test invoice into a PDF file, and keeps the
+// document file on every path that does not end with the PDF file saved.
+
+#include "test_print_run_support.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <csignal>
+#include <filesystem>
+#include <poll.h>
+#include <sys/inotify.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+using namespace print_run_test;
+
+namespace {
+
+const std::string kProgram = std::string(STAMPADOC_BIN_DIR) + "/stampadoc";
+
+// Runs the program in folder with the given switches; answers its standard output.
+std::string RunProgram(const TempFolder& folder, const std::string& switches) {
+    return RunCommand("cd " + Quoted(folder.path()) + " && " + Quoted(kProgram) + " " + switches +
+                      " 2>/dev/null");
+}
+
+std::string Switches(const std::string& documentFile, const std::string& more = "/R=72") {
+    return "/I=" + Quoted(documentFile) + " /F=11110N10 /C=1 " + more;
+}
+
+// Names are given in upper case: the program upper-cases every switch value and every text of the
+// document file, then finds the file on disk without regard to case.
+class EndToEndTest : public ::testing::Test {
+protected:
+    std::string WriteDocument(const std::string& name, const std::string& pdfFile) {
+        const std::string path = folder / name;
+        WriteFile(path, InvoiceText(pdfFile));
+        return path;
+    }
+
+    TempFolder folder;
+};
+
+TEST_F(EndToEndTest, PrintsIntoANewPdfFileAndDeletesTheDocumentFile) {
+    const std::string pdf = folder / "ARCHIVIO.PDF";
+    const std::string document = WriteDocument("DOC.TXT", pdf);
+    EXPECT_EQ(RunProgram(folder, Switches(document)), "");
+    EXPECT_FALSE(Exists(document));
+    ASSERT_TRUE(Exists(pdf));
+    EXPECT_TRUE(QpdfCheckPasses(pdf));
+    auto info = PdfInfo(pdf);
+    EXPECT_EQ(info["Pages"], "3");
+    EXPECT_EQ(info["Title"], "Documento fiscale");
+    EXPECT_EQ(info["Author"], CreditLineText());
+    EXPECT_EQ(info["Producer"], CreditLineText());
+    EXPECT_EQ(info["Creator"], "Marvendo");
+    EXPECT_EQ(info["Numero Documenti Nel File"], "1");
+    EXPECT_EQ(info["Dati documento 1"].substr(0, 20), "~F~,~12.03.2024~,~A3");
+
+    const std::string again = WriteDocument("DOC2.TXT", pdf);
+    RunProgram(folder, Switches(again));
+    EXPECT_FALSE(Exists(again));
+    info = PdfInfo(pdf);
+    EXPECT_EQ(info["Pages"], "6");
+    EXPECT_EQ(info["Title"], "Documenti fiscali");
+    EXPECT_EQ(info["Numero Documenti Nel File"], "2");
+    EXPECT_EQ(info["Dati documento 1"], info["Dati documento 2"]);
+}
+
+TEST_F(EndToEndTest, WithoutRowsPerPageTheUsageLineIsWrittenAndTheDocumentKept) {
+    const std::string pdf = folder / "ARCHIVIO.PDF";
+    const std::string document = WriteDocument("DOC.TXT", pdf);
+    EXPECT_EQ(RunProgram(folder, Switches(document, "/S=PREDEFINITA")), "Esecuzione non consentita\n");
+    EXPECT_EQ(RunProgram(folder, Switches(document, "/R=0 /S=PREDEFINITA")), "Esecuzione non consentita\n");
+    EXPECT_TRUE(Exists(document));
+    EXPECT_FALSE(Exists(pdf));
+}
+
+TEST_F(EndToEndTest, NamedPrinterKeepsTheDocumentAndWritesNothing) {
+    const std::string pdf = folder / "ARCHIVIO.PDF";
+    const std::string document = WriteDocument("DOC.TXT", pdf);
+    EXPECT_EQ(RunProgram(folder, Switches(document, "/R=72 /S=PREDEFINITA")), "");
+    EXPECT_TRUE(Exists(document));
+    EXPECT_FALSE(Exists(pdf));
+}
+
+TEST_F(EndToEndTest, ForeignPdfFileKeepsTheDocumentAndTheFile) {
+    const std::string pdf = folder / "ALTRUI.PDF";
+    // A minimal PDF file of another producer: no document count.
+    const std::string foreign = "%PDF-1.4\n1 0 obj\n<< /Type /Catalog /Pages 2 0 R >>\nendobj\n"
+                                "2 0 obj\n<< /Type /Pages /Kids [] /Count 0 >>\nendobj\n"
+                                "xref\n0 3\n0000000000 65535 f \n0000000009 00000 n \n0000000058 00000 n \n"
+                                "trailer\n<< /Size 3 /Root 1 0 R >>\nstartxref\n109\n%%EOF\n";
+    WriteFile(pdf, foreign);
+    const std::string document = WriteDocument("DOC.TXT", pdf);
+    RunProgram(folder, Switches(document));
+    EXPECT_TRUE(Exists(document));
+    EXPECT_EQ(ReadFile(pdf), foreign);
+}
+
+TEST_F(EndToEndTest, DamagedPdfFileKeepsTheDocumentAndTheFile) {
+    const std::string pdf = folder / "ROTTO.PDF";
+    WriteFile(pdf, "%PDF-1.4\ntroncato");
+    const std::string document = WriteDocument("DOC.TXT", pdf);
+    RunProgram(folder, Switches(document));
+    EXPECT_TRUE(Exists(document));
+    EXPECT_EQ(ReadFile(pdf), "%PDF-1.4\ntroncato");
+}
+
+TEST_F(EndToEndTest, UnwritableFolderKeepsTheDocument) {
+    const std::string pdf = folder / "MANCA/ANCHE/ARCHIVIO.PDF";
+    const std::string document = WriteDocument("DOC.TXT", pdf);
+    RunProgram(folder, Switches(document));
+    EXPECT_TRUE(Exists(document));
+    EXPECT_FALSE(Exists(folder / "MANCA"));
+}
+
+TEST_F(EndToEndTest, EightRunsAtOnceAllEndUpInTheFile) {
+    const std::string pdf = folder / "COMUNE.PDF";
+    std::string script = "cd " + Quoted(folder.path()) + " && ";
+    for (int i = 1; i <= 8; ++i) {
+        const std::string document = WriteDocument("DOC" + std::to_string(i) + ".TXT", pdf);
+        script += Quoted(kProgram) + " " + Switches(document) + " >/dev/null 2>&1 & ";
+    }
+    script += "wait";
+    RunCommand(script);
+    for (int i = 1; i <= 8; ++i)
+        EXPECT_FALSE(Exists(folder / ("DOC" + std::to_string(i) + ".TXT"))) << "document " << i;
+    EXPECT_TRUE(QpdfCheckPasses(pdf));
+    auto info = PdfInfo(pdf);
+    EXPECT_EQ(info["Numero Documenti Nel File"], "8");
+    EXPECT_EQ(info["Pages"], "24");
+    for (int i = 1; i <= 8; ++i)
+        EXPECT_FALSE(info["Dati documento " + std::to_string(i)].empty()) << "entry " << i;
+    EXPECT_EQ(info.count("Dati documento 9"), 0u);
+}
+
+// Starts the program on document without waiting for it.
+pid_t StartProgram(const TempFolder& folder, const std::string& document) {
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (::chdir(folder.path().c_str()) != 0)
+            ::_exit(127);
+        const std::string input = "/I=" + document;
+        ::execl(kProgram.c_str(), kProgram.c_str(), input.c_str(), "/F=11110N10", "/C=1", "/R=72",
+                static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
+    return child;
+}
+
+TEST_F(EndToEndTest, RunKilledDuringTheSaveLeavesTheEarlierFile) {
+    const std::string pdf = folder / "ARCHIVIO.PDF";
+    RunProgram(folder, Switches(WriteDocument("PRIMO.TXT", pdf)));
+    ASSERT_EQ(PdfInfo(pdf)["Numero Documenti Nel File"], "1");
+
+    // The save writes a temporary file beside the PDF file and renames it over the PDF file. Catch a
+    // run while its temporary file exists, stop it there, and kill it.
+    bool caught = false;
+    for (int attempt = 0; attempt < 10 && !caught; ++attempt) {
+        const std::string before = ReadFile(pdf);
+        const std::string count = PdfInfo(pdf)["Numero Documenti Nel File"];
+        const std::string document = WriteDocument("DOC.TXT", pdf);
+        const int watch = ::inotify_init1(IN_CLOEXEC);
+        ASSERT_GE(watch, 0);
+        ASSERT_GE(::inotify_add_watch(watch, folder.path().c_str(), IN_CREATE), 0);
+        const pid_t child = StartProgram(folder, document);
+        ASSERT_GT(child, 0);
+        std::string temporary;
+        while (temporary.empty()) {
+            pollfd ready{watch, POLLIN, 0};
+            if (::poll(&ready, 1, 100) <= 0) {
+                int status = 0;
+                if (::waitpid(child, &status, WNOHANG) == child)
+                    break;
+                continue;
+            }
+            alignas(inotify_event) char events[4096];
+            const ssize_t n = ::read(watch, events, sizeof events);
+            for (ssize_t at = 0; at < n;) {
+                const auto* event = reinterpret_cast<const inotify_event*>(events + at);
+                const std::string name = event->len ? event->name : "";
+                if (name.find(".tmp") != std::string::npos) {
+                    ::kill(child, SIGSTOP);
+                    temporary = folder / name;
+                }
+                at += static_cast<ssize_t>(sizeof(inotify_event) + event->len);
+            }
+        }
+        ::close(watch);
+        if (!temporary.empty() && Exists(temporary)) {
+            // Stopped before the rename: the PDF file is still the earlier one, and stays so.
+            caught = true;
+            EXPECT_EQ(ReadFile(pdf), before);
+            ::kill(child, SIGKILL);
+            ::waitpid(child, nullptr, 0);
+            EXPECT_EQ(ReadFile(pdf), before);
+            EXPECT_TRUE(QpdfCheckPasses(pdf));
+            EXPECT_EQ(PdfInfo(pdf)["Numero Documenti Nel File"], count);
+            EXPECT_TRUE(Exists(document)) << "the document file stays";
+            std::filesystem::remove(temporary);
+        } else {
+            ::kill(child, SIGKILL);
+            ::waitpid(child, nullptr, 0);
+            if (!temporary.empty())
+                std::filesystem::remove(temporary);
+        }
+        std::filesystem::remove(document);
+    }
+    EXPECT_TRUE(caught) << "no run was caught during its save";
+
+    // The killed run held the lock only while it lived: the next run appends.
+    const std::string count = PdfInfo(pdf)["Numero Documenti Nel File"];
+    const std::string next = WriteDocument("ULTIMO.TXT", pdf);
+    RunProgram(folder, Switches(next));
+    EXPECT_FALSE(Exists(next));
+    EXPECT_EQ(PdfInfo(pdf)["Numero Documenti Nel File"], std::to_string(std::stoi(count) + 1));
+}
+
+} // namespace
