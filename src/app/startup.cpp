@@ -102,8 +102,9 @@ void printDocumentFile(RunSettings& settings, const StartupEnvironment& environm
     CompleteDocumentSettings(job, settings, environment);
 
     // PDF output takes its rows per page from "/R=". Without a positive value the page buffer would have
-    // no rows: the run ends here, before any engine exists, and the document file stays.
-    if (!job.engine.pdfFile.empty() && job.rowsPerPage <= 0) {
+    // no rows, and a value beyond any sheet would make it allocate without bound: the run ends here,
+    // before any engine exists, with the usage message, and the document file stays.
+    if (!job.engine.pdfFile.empty() && (job.rowsPerPage <= 0 || job.rowsPerPage > MaxRowsPerPage)) {
         settings.usageFlag = true;
         return;
     }

@@ -15,6 +15,10 @@
 // The usage message, written to standard output when the switches fit neither mode.
 inline constexpr const char* UsageMessage = "Esecuzione non consentita";
 
+// The most rows per page "/R=" may ask for. A sheet holds six rows per inch, so this is far beyond any
+// paper; larger values would only make the page buffer allocate without bound.
+inline constexpr int32_t MaxRowsPerPage = 1000;
+
 // Paths start-up works out from the executable's own path.
 struct StartupEnvironment {
     std::string executablePath;

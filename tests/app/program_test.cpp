@@ -138,6 +138,17 @@ TEST_F(ProgramTest, PdfOutputWithoutRowsPerPageKeepsTheDocumentFile) {
     EXPECT_FALSE(IsExistingFile(folder / "OUT.PDF"));
 }
 
+TEST_F(ProgramTest, RowsPerPageBeyondAnySheetKeepTheDocumentFile) {
+    const std::string text = DocumentFileText({{1, ",\"F\""}, {97, ",\"" + folder / "out.pdf\""}});
+    const std::string document = folder.Write("doc.txt", text);
+    const ProgramResult result =
+        RunProgram(program, {"/I=" + document, "/R=2000000000", "/C=1", "/F=101200N0"});
+    EXPECT_EQ(result.output, "Esecuzione non consentita\n");
+    EXPECT_EQ(result.status, 0);
+    EXPECT_EQ(ReadWholeFile(document), text);
+    EXPECT_FALSE(IsExistingFile(folder / "OUT.PDF"));
+}
+
 TEST_F(ProgramTest, ReprintInvocationKeepsThePdfFile) {
     const std::string pdf = folder.Write("archivio.pdf", "%PDF-1.4\n%%EOF\n");
     const ProgramResult result = RunProgram(program, {"/T=F", "/I=" + pdf, "/S=PREDEFINITA"});

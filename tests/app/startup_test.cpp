@@ -102,6 +102,15 @@ TEST_F(StartupTest, PdfOutputWithoutRowsPerPageEndsWithTheUsageLine) {
     EXPECT_FALSE(IsExistingFile(document));
 }
 
+TEST_F(StartupTest, RowsPerPageAreBoundedForPdfOutput) {
+    const std::string document = WriteDocument({{1, ",\"F\""}, {97, ",\"" + folder / "out.pdf\""}});
+    EXPECT_EQ(Run({"/I=" + document, "/C=1", "/F=1", "/R=1001"}), "Esecuzione non consentita\n");
+    EXPECT_TRUE(IsExistingFile(document));
+    EXPECT_FALSE(IsExistingFile(folder / "OUT.PDF"));
+    EXPECT_EQ(Run({"/I=" + document, "/C=1", "/F=1", "/R=$7FFFFFFF"}), "Esecuzione non consentita\n");
+    EXPECT_TRUE(IsExistingFile(document));
+}
+
 TEST_F(StartupTest, ReprintKeepsThePdfFile) {
     const std::string pdf = folder.Write("Archivio/Fatture.pdf", "%PDF-1.4\n%%EOF\n");
     EXPECT_EQ(Run({"/T=F", "/I=" + UpperAsciiCopy(pdf), "/S=PREDEFINITA"}), "");
