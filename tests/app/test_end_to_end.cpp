@@ -13,6 +13,7 @@
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
+#include <vector>
 
 using namespace print_run_test;
 
@@ -88,12 +89,28 @@ TEST_F(EndToEndTest, NamedPrinterKeepsTheDocumentAndWritesNothing) {
 
 TEST_F(EndToEndTest, ForeignPdfFileKeepsTheDocumentAndTheFile) {
     const std::string pdf = folder / "ALTRUI.PDF";
-    // A minimal PDF file of another producer: no document count.
-    const std::string foreign = "%PDF-1.4\n1 0 obj\n<< /Type /Catalog /Pages 2 0 R >>\nendobj\n"
-                                "2 0 obj\n<< /Type /Pages /Kids [] /Count 0 >>\nendobj\n"
-                                "xref\n0 3\n0000000000 65535 f \n0000000009 00000 n \n0000000058 00000 n \n"
-                                "trailer\n<< /Size 3 /Root 1 0 R >>\nstartxref\n109\n%%EOF\n";
+    // A one-page PDF file of another producer: no document count.
+    const std::vector<std::string> objects = {"<< /Type /Catalog /Pages 2 0 R >>",
+                                              "<< /Type /Pages /Kids [3 0 R] /Count 1 >>",
+                                              "<< /Type /Page /Parent 2 0 R /MediaBox [0 0 595 842] >>",
+                                              "<< /Producer (Altro programma) /Title (Estratto conto) >>"};
+    std::string foreign = "%PDF-1.4\n";
+    std::vector<size_t> offsets;
+    for (size_t i = 0; i < objects.size(); ++i) {
+        offsets.push_back(foreign.size());
+        foreign += std::to_string(i + 1) + " 0 obj\n" + objects[i] + "\nendobj\n";
+    }
+    const size_t xref = foreign.size();
+    foreign += "xref\n0 5\n0000000000 65535 f \n";
+    for (size_t offset : offsets) {
+        const std::string digits = std::to_string(offset);
+        foreign += std::string(10 - digits.size(), '0') + digits + " 00000 n \n";
+    }
+    foreign +=
+        "trailer\n<< /Size 5 /Root 1 0 R /Info 4 0 R >>\nstartxref\n" + std::to_string(xref) + "\n%%EOF\n";
     WriteFile(pdf, foreign);
+    ASSERT_TRUE(QpdfCheckPasses(pdf));
+    ASSERT_EQ(PdfInfo(pdf)["Title"], "Estratto conto");
     const std::string document = WriteDocument("DOC.TXT", pdf);
     RunProgram(folder, Switches(document));
     EXPECT_TRUE(Exists(document));
