@@ -21,12 +21,17 @@ std::string DashRule() {
 } // namespace
 
 bool TStampaDocumentoBase::HasLegalOffice() const {
+    // A document that names no registered office at all has none to show: an empty office would print
+    // bare labels under every customer block.
+    const bool named = !Trim(document.LegalName1).empty() || !Trim(document.LegalName2).empty() ||
+                       !Trim(document.LegalStreet).empty() || !Trim(document.LegalTown).empty() ||
+                       !Trim(document.LegalProvince).empty();
     const bool differs = Trim(document.LegalName1) != Trim(document.CustomerName1) ||
                          Trim(document.LegalName2) != Trim(document.CustomerName2) ||
                          Trim(document.LegalStreet) != Trim(document.CustomerStreet) ||
                          Trim(document.LegalTown) != Trim(document.CustomerTown) ||
                          Trim(document.LegalProvince) != Trim(document.CustomerProvince);
-    return differs && !Trim(document.CustomerCode).empty();
+    return named && differs && !Trim(document.CustomerCode).empty();
 }
 
 bool TStampaDocumentoBase::HasTaxCode() const {

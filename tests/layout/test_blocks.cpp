@@ -31,6 +31,13 @@ TEST_F(AddressTest, NoCustomerCodeGivesNoLines) {
     EXPECT_TRUE(engine.addressLines.empty());
 }
 
+TEST_F(AddressTest, EmptyOfficeGivesNoLines) {
+    engine.document.LegalName1 = "";
+    engine.BuildAddressLines();
+    EXPECT_FALSE(engine.HasLegalOffice());
+    EXPECT_TRUE(engine.addressLines.empty());
+}
+
 TEST_F(AddressTest, NameOnlyGivesTwoLines) {
     engine.document.LegalName1 = "ROSSI HOLDING";
     engine.BuildAddressLines();

@@ -1,0 +1,86 @@
+// The layout preview program against hand-checked page texts of the documents in tests/data/layout.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const fs::path kDataDir = fs::path(STAMPADOC_TEST_DATA) / "layout";
+const fs::path kPreview = fs::path(STAMPADOC_BIN_DIR) / "stampadoc-preview";
+
+std::string ReadFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::string FirstLine(const std::string& text) {
+    return text.substr(0, text.find_first_of("\r\n"));
+}
+
+// Runs the preview with the arguments and answers its standard output.
+std::string RunPreview(const std::string& arguments) {
+    const std::string command = "'" + kPreview.string() + "' " + arguments + " 2>/dev/null";
+    std::string output;
+    if (FILE* pipe = popen(command.c_str(), "r")) {
+        char buffer[4096];
+        size_t count = 0;
+        while ((count = fread(buffer, 1, sizeof buffer, pipe)) > 0)
+            output.append(buffer, count);
+        pclose(pipe);
+    }
+    return output;
+}
+
+std::vector<std::string> GoldenDocuments() {
+    std::vector<std::string> names;
+    for (const fs::directory_entry& entry : fs::directory_iterator(kDataDir))
+        if (entry.path().extension() == ".expected")
+            names.push_back(entry.path().stem().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+class PreviewGolden : public ::testing::TestWithParam<std::string> {};
+
+} // namespace
+
+TEST_P(PreviewGolden, PageTextMatchesTheCheckedCopy) {
+    const fs::path document = kDataDir / (GetParam() + ".txt");
+    const std::string before = ReadFile(document);
+    const std::string switches = FirstLine(ReadFile(kDataDir / (GetParam() + ".args")));
+    const std::string output = RunPreview("'/I=" + document.string() + "' " + switches);
+    EXPECT_EQ(output, ReadFile(kDataDir / (GetParam() + ".expected")));
+    // The preview never deletes or changes the document file.
+    ASSERT_TRUE(fs::exists(document));
+    EXPECT_EQ(ReadFile(document), before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Documents, PreviewGolden, ::testing::ValuesIn(GoldenDocuments()),
+                         [](const ::testing::TestParamInfo<std::string>& info) { return info.param; });
+
+TEST(PreviewProgram, MissingDocumentFileGivesTheUsageLine) {
+    EXPECT_EQ(RunPreview("'/I=" + (kDataDir / "absent.txt").string() + "' /F=000010N0"),
+              "Esecuzione non consentita\n");
+    EXPECT_EQ(RunPreview("/F=000010N0"), "Esecuzione non consentita\n");
+}
+
+TEST(PreviewProgram, RowsPerPageComeFromTheSwitch) {
+    const std::string output =
+        RunPreview("'/I=" + (kDataDir / "fattura_valuta.txt").string() + "' /F=000110N0 /R=80");
+    EXPECT_NE(output.find("\n079 C|\n--- slots:"), std::string::npos);
+}
+
+TEST(PreviewProgram, WithoutLayoutFlagsTheDocumentStillComposes) {
+    const std::string output = RunPreview("'/I=" + (kDataDir / "fattura_valuta.txt").string() + "'");
+    EXPECT_EQ(output.rfind("=== page 1/1\n", 0), 0u);
+}
