@@ -38,7 +38,8 @@ public:
     // Appends one line and a line feed.
     void AppendLine(std::string_view line);
 
-    // Draws a (filtered) text at a point in text space, as described for text at a point.
+    // Draws a (filtered) text at a point in text space: alignment shift, pending state lines, BT (or the
+    // previous text object taken back), Tm, Tj, ET.
     void DrawTextAt(double x, double y, std::string_view text);
     // "a b c d  e f cm": rotation/scale part, two spaces, translation.
     void AppendMatrixLine(double a, double b, double c, double d, double e, double f);
