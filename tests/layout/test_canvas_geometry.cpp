@@ -240,3 +240,13 @@ TEST(CanvasTextBlock, ReturnsTheHeightOfAllWrappedLines) {
     // "AAAA BBBB" does not fit 5 cells: the blank breaks it into two lines.
     EXPECT_EQ(canvas.DrawTextBlock(0, 0, 0, 100, "AAAA BBBB", 4, 5, 1), 40);
 }
+
+TEST(CanvasTextBox, ATextThatNeverFitsStillEndsTheShrinkLoop) {
+    TTavMetaObject canvas(halftonePath());
+    ASSERT_TRUE(beginIdentityPage(canvas));
+    canvas.SetPitch(1);
+    // Even one unit per character is too wide: the loop stops at scale 0 instead of running on.
+    canvas.DrawTextBox(0, 0, 0, 100, std::string(5000, 'W'), 1, 1);
+    EXPECT_EQ(canvas.Scale(), 100);
+    EXPECT_EQ(canvas.TextMetrics().aveCharWidth, 134);
+}

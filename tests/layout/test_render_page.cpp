@@ -167,3 +167,27 @@ TEST(RenderPageFooter, FooterTextFollowsTheAlignmentSetting) {
         }
     }
 }
+
+TEST(RenderPageTotals, VatAndDueCaptionsFollowTheirSwitches) {
+    for (const bool shown : {true, false}) {
+        RenderedDocument doc("fattura.txt");
+        MonoBitmap page;
+        doc.engine.ComposePages(kRows, doc.params.ColumnHeadings, [&] {
+            // With five VAT rows the totals box uses the caption row and clears these switches.
+            doc.engine.ShowVatCaptions = shown;
+            doc.engine.ShowDueCaptions = shown;
+            doc.engine.RenderPage(kRows, kWidth, kMargin, kPageHeight);
+            page = MonoBitmap::fromBmp(doc.engine.formStream).value_or(MonoBitmap());
+            return false;
+        });
+        ASSERT_FALSE(page.empty());
+        const int S = doc.engine.TotalsTop;
+        const int y0 = devY(doc.rowTop(S + 1)) + 2;
+        const int y1 = devY(doc.rowTop(S + 1) + 20) - 2;
+        // "COD IVA" ... "IMPOSTA" inside the second box (columns 23 to 57), "SCADENZA" in the first.
+        const long vatInk = ink(page, devX(134 * 24), y0, devX(134 * 57), y1);
+        const long dueInk = ink(page, devX(134 * 1), y0, devX(134 * 21), y1);
+        EXPECT_EQ(vatInk > 0, shown);
+        EXPECT_EQ(dueInk > 0, shown);
+    }
+}
