@@ -2,7 +2,7 @@
 
 namespace {
 
-constexpr const char* kMakerTown = "Vicenza";
+constexpr const char* kMakerTown = "Padova";
 constexpr const char* kMakerWebAddress = "www.pentacor.it";
 
 } // namespace

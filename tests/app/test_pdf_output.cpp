@@ -105,7 +105,7 @@ TEST(PdfLock, UnopenableLockFileIsNotHeld) {
 }
 
 TEST(CreditLine, NamesTheMakerTownAndWebAddress) {
-    EXPECT_EQ(CreditLine(), "Stampato con Marvendo - Pentacor srl - Vicenza - www.pentacor.it");
+    EXPECT_EQ(CreditLine(), "Stampato con Marvendo - Pentacor srl - Padova - www.pentacor.it");
     EXPECT_EQ(CreditLine(), CreditLineText());
 }
 

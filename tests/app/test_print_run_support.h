@@ -113,7 +113,7 @@ inline std::string InvoiceText(const std::string& pdfFile) {
 }
 
 inline std::string CreditLineText() {
-    return "Stampato con Marvendo - Pentacor srl - Vicenza - www.pentacor.it";
+    return "Stampato con Marvendo - Pentacor srl - Padova - www.pentacor.it";
 }
 
 // Every "N G obj ... endobj" of a PDF file written by this program, keyed by "N G".
