@@ -6,6 +6,7 @@
 #include "app/preview_engine.h"
 #include "app/startup.h"
 #include "layout/composition_error.h"
+#include "layout/render_page_png.h"
 #include "platform/file_exists.h"
 #include "platform/path_case.h"
 #include "util/dates.h"
@@ -52,7 +53,9 @@ int RunPreview(const std::vector<std::string>& arguments, const std::string& exe
     InitPivotYearFromClock();
     InitNumberSeparatorsFromLocale();
     RunSettings settings;
-    ApplySwitches(arguments, settings);
+    // "--png DIR [--dpi N]": a picture of each page besides the page text.
+    TPreviewPictures pictures;
+    ApplySwitches(TakePreviewPictureOptions(arguments, pictures), settings);
     if (!settings.inputFile.empty())
         settings.inputFile = ResolvePathCase(settings.inputFile);
     if (settings.inputFile.empty() || !IsExistingFile(settings.inputFile)) {
@@ -75,6 +78,8 @@ int RunPreview(const std::vector<std::string>& arguments, const std::string& exe
     try {
         engine.ComposePages(rows, job.ColumnHeadings, [&] {
             pagesText += FormatPreviewPage(engine, engine.currentPage, engine.pageCount);
+            if (pictures.wanted())
+                WritePreviewPicture(engine, rows, engine.currentPage, pictures);
             return true;
         });
     } catch (const ECompositionError& error) {

@@ -66,6 +66,9 @@ bool matchFontFile(const std::string& family, int style, std::string& file, int&
 extern "C" const char* __lsan_default_suppressions() {
     return "leak:libfontconfig.so\n";
 }
+extern "C" const char* __lsan_default_options() {
+    return "print_suppressions=0";
+}
 
 std::unique_ptr<FontFace> FontFace::open(const std::string& family, int style) {
     std::string file;
