@@ -7,6 +7,7 @@
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace {
@@ -28,8 +29,8 @@ std::string FirstLine(const std::string& text) {
 }
 
 // Runs the preview with the arguments and answers its standard output.
-std::string RunPreview(const std::string& arguments) {
-    const std::string command = "'" + kPreview.string() + "' " + arguments + " 2>/dev/null";
+std::string RunPreview(const std::string& arguments, const fs::path& program = kPreview) {
+    const std::string command = "'" + program.string() + "' " + arguments + " 2>/dev/null";
     std::string output;
     if (FILE* pipe = popen(command.c_str(), "r")) {
         char buffer[4096];
@@ -83,4 +84,20 @@ TEST(PreviewProgram, RowsPerPageComeFromTheSwitch) {
 TEST(PreviewProgram, WithoutLayoutFlagsTheDocumentStillComposes) {
     const std::string output = RunPreview("'/I=" + (kDataDir / "fattura_valuta.txt").string() + "'");
     EXPECT_EQ(output.rfind("=== page 1/1\n", 0), 0u);
+}
+
+TEST(PreviewProgram, ReadsTheIniFileOfTheStampadocBesideIt) {
+    const fs::path folder = fs::temp_directory_path() / ("stampadoc-preview-ini-" + std::to_string(getpid()));
+    fs::create_directories(folder);
+    const fs::path program = folder / "stampadoc-preview";
+    fs::copy_file(kPreview, program, fs::copy_options::overwrite_existing);
+    std::ofstream(folder / "stampadoc.INI", std::ios::binary)
+        << "[testo_piede]\r\nF_1=GRAZIE PER LA PREFERENZA\r\n[currency]\r\nF=1\r\n";
+    const std::string output =
+        RunPreview("'/I=" + (kDataDir / "fattura_valuta.txt").string() + "' /F=000110N0", program);
+    fs::remove_all(folder);
+    // A footer text takes four rows off the page: the totals box moves up from row 67 to row 63, and the
+    // INI currency setting puts the system's currency sign (the euro in Windows-1252) before the total.
+    EXPECT_NE(output.find("\n062 N|" + std::string(64, ' ') + "(VALUTA=USD)\n"), std::string::npos);
+    EXPECT_NE(output.find("\n066 N|" + std::string(68, ' ') + "\x80 1.342,00\n"), std::string::npos);
 }
