@@ -75,7 +75,6 @@ bool SetDocumentInformation(TPDFToolkit& pdf, int documentsBefore, const std::st
            pdf.SetCustomInformation(DocumentEntryPrefix + number, indexRecord) > 0;
 }
 
-
 // One composed page as a PDF page: the page picture, the logo and the vertical credit line, then a new
 // page unless this is the document's last page.
 bool OutputPdfPage(TStampaDocumentoBase& engine, TPDFToolkit& pdf) {
@@ -126,7 +125,7 @@ bool TStampaDocumentoBase::printRun(int copies, int rowCount, const ColumnHeadin
     static_cast<void>(copies); // the copies of a PDF file are the delivery's, which is not available
     // Direct printing draws on an open print job, and the delivery prints the saved PDF file; neither
     // is available here, so such a run fails before anything is produced and the document file stays.
-    if (!pdfOutput || !pdfToolkit || !TrimControl(printerName).empty())
+    if (!pdfOutput || !pdfToolkit || pdfFile.empty() || !TrimControl(printerName).empty())
         return false;
     TPDFToolkit& pdf = *pdfToolkit;
 

@@ -252,6 +252,12 @@ TEST_F(PrintRunTest, PageWithoutRowsFailsWithoutOutput) {
     EXPECT_EQ(engine->page, nullptr);
 }
 
+TEST_F(PrintRunTest, EmptyPdfFileNameFailsWithoutOutput) {
+    auto engine = MakeEngine("");
+    EXPECT_FALSE(Run(*engine));
+    EXPECT_FALSE(Exists(".lock"));
+}
+
 TEST_F(PrintRunTest, DirectPrintingWithoutPrintJobFails) {
     auto engine = std::make_unique<TStampaDocumentoBase>(
         std::string(STAMPADOC_SOURCE_DIR) + "/src/layout/retino.bmp", "", false);
