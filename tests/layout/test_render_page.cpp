@@ -191,3 +191,20 @@ TEST(RenderPageTotals, VatAndDueCaptionsFollowTheirSwitches) {
         EXPECT_EQ(dueInk > 0, shown);
     }
 }
+
+TEST(RenderPageLetterhead, EqualVatNumberAndFiscalCodeGiveOneLine) {
+    // The longer name line needs a scale of at most 100 % to fit 32 cells, so both name lines fit a row
+    // (e = 2): the tax lines are rows H + 7 and H + 8, their labels in columns 2 to 13 (x 268..1876).
+    for (const bool equal : {true, false}) {
+        RenderedDocument doc("fattura.txt");
+        IssuerData.FiscalCode = equal ? IssuerData.VatNumber : "RSSMRA80A01F205X";
+        const MonoBitmap page = doc.renderFirstPage();
+        const int H = doc.engine.HeaderTop;
+        const auto rowInk = [&](int row) {
+            return ink(page, devX(268), devY(doc.rowTop(row)) + 1, devX(1876),
+                       devY(doc.rowTop(row) + 20) - 1);
+        };
+        EXPECT_GT(rowInk(H + 7), 0) << "equal " << equal;
+        EXPECT_EQ(rowInk(H + 8) > 0, !equal) << "equal " << equal;
+    }
+}
