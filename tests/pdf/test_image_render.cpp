@@ -1,5 +1,6 @@
 // Whole files with images, checked with independent tools: qpdf for the structure, poppler for the pixels.
 
+#include "pdf/pdf_image.h"
 #include "pdf/pdf_toolkit.h"
 
 #include "pdf/test_image_helpers.h"
@@ -163,6 +164,44 @@ TEST(ImageRender, JpegWithNonSquarePixelsKeepsItsTrueShape) {
     EXPECT_GT(at(5.25, 8.5), 223); // left of the centred square
     EXPECT_LT(at(5.75, 8.5), 32);  // its black half
     EXPECT_GT(at(6.25, 8.5), 223); // its white half
+    if (!HasFailure())
+        std::filesystem::remove_all(dir);
+}
+
+TEST(ImageRender, QpdfReadsBackTheImageStreams) {
+    const auto dir = ScratchDirectory("render-streams");
+    TPDFToolkit toolkit;
+    toolkit.CompressImages(1);
+    std::istringstream form(QuadrantBitmap(16, 4, true));
+    TPDFImage* bitmap = toolkit.AddImageFromStream(form, 0);
+    ASSERT_NE(bitmap, nullptr);
+    const std::string jpeg = EncodeJpeg(JpegSpec{});
+    std::istringstream logo(jpeg);
+    TPDFImage* photo = toolkit.AddImageFromStream(logo, 0);
+    ASSERT_NE(photo, nullptr);
+    ASSERT_EQ(toolkit.SelectImage(bitmap), 1);
+    ASSERT_EQ(toolkit.DrawImage(0, 792, 612, 792), 1);
+    ASSERT_EQ(toolkit.SelectImage(photo), 1);
+    ASSERT_EQ(toolkit.FitImage(100, 700, 100, 100, 0, 0, 0), 1);
+    const auto pdf = dir / "streams.pdf";
+    ASSERT_EQ(toolkit.SaveToFile(pdf.string()), 1);
+    // New document: objects 1 to 5, then the two images.
+    ASSERT_EQ(bitmap->reference.number, 6);
+    ASSERT_EQ(photo->reference.number, 7);
+    std::string output;
+    ASSERT_EQ(RunCommand("qpdf --check '" + pdf.string() + "'", &output), 0) << output;
+    ASSERT_EQ(RunCommand("qpdf --show-object=6 --filtered-stream-data '" + pdf.string() + "' > '" +
+                         (dir / "samples").string() + "'"),
+              0);
+    // 16 x 4 pixels, top half: 8 black (0) bits then 8 white (1) bits; bottom half all white.
+    EXPECT_EQ(ReadFile(dir / "samples"), Bytes({0x00, 0xFF, 0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}));
+    ASSERT_EQ(RunCommand("qpdf --show-object=7 --raw-stream-data '" + pdf.string() + "' > '" +
+                         (dir / "jpeg").string() + "'"),
+              0);
+    EXPECT_EQ(ReadFile(dir / "jpeg"), jpeg);
+    ASSERT_EQ(RunCommand("qpdf --show-object=6 '" + pdf.string() + "'", &output), 0);
+    EXPECT_NE(output.find("/Filter /FlateDecode"), std::string::npos) << output;
+    EXPECT_NE(output.find("/Decode [ 0 1 ]"), std::string::npos) << output;
     if (!HasFailure())
         std::filesystem::remove_all(dir);
 }
