@@ -208,3 +208,19 @@ TEST(RenderPageLetterhead, EqualVatNumberAndFiscalCodeGiveOneLine) {
         EXPECT_EQ(rowInk(H + 8) > 0, !equal) << "equal " << equal;
     }
 }
+
+TEST(RenderPageLetterhead, ShortNamesAtFullSizePushTheAddressHalfARowLower) {
+    RenderedDocument doc("fattura.txt");
+    IssuerData.Name1 = "ROSSI";
+    IssuerData.Name2 = "SRL";
+    const MonoBitmap page = doc.renderFirstPage();
+    const int H = doc.engine.HeaderTop;
+    const auto rowInk = [&](int row) {
+        return ink(page, devX(268), devY(doc.rowTop(row)) + 1, devX(1876), devY(doc.rowTop(row) + 20) - 1);
+    };
+    // At 180 % the name line is 36 units high and ends 28 units below the box top, beyond one row: the
+    // second name moves half a row down and the address one row (e = 3); the single tax line is row H + 8.
+    EXPECT_EQ(rowInk(H + 7), 0);
+    EXPECT_GT(rowInk(H + 8), 0);
+    EXPECT_EQ(rowInk(H + 9), 0);
+}
