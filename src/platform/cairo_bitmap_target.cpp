@@ -8,7 +8,8 @@
 
 namespace {
 
-constexpr int kBandRows = 512;
+// Rows rendered at a time: small bands stay in the processor's cache (128 measured fastest).
+constexpr int kBandRows = 128;
 constexpr std::uint32_t kWhite = 0x00FFFFFF;
 
 bool darkPixel(std::uint32_t pixel) {
