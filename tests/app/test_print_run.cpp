@@ -93,19 +93,26 @@ TEST_F(PrintRunTest, SecondRunAppendsAndKeepsTheFirstDocument) {
     EXPECT_EQ(info["Title"], "Documenti fiscali");
     EXPECT_EQ(info["Subject"], "Documenti fiscali");
 
-    // The first document's pages, pictures and text are never parsed by the second run: every stream
-    // object of the first file stands byte for byte in the second one under the same number.
+    // Appending changes only the page tree root (its kids and count) and the information dictionary;
+    // every other object of the first file, pages, pictures and text included, stands byte for byte in
+    // the second file under the same number.
     const auto oldObjects = IndirectObjects(before);
     const auto newObjects = IndirectObjects(ReadFile(pdf));
     int streams = 0;
+    int changed = 0;
     for (const auto& [number, bytes] : oldObjects) {
-        if (bytes.find("stream") == std::string::npos)
-            continue;
-        ++streams;
         const auto found = newObjects.find(number);
         ASSERT_NE(found, newObjects.end()) << "object " << number << " is gone";
+        if (bytes.find("/Type /Pages") != std::string::npos || bytes.find("/Producer") != std::string::npos) {
+            ++changed;
+            EXPECT_NE(found->second, bytes) << "object " << number << " should have been updated";
+            continue;
+        }
+        if (bytes.find("stream") != std::string::npos)
+            ++streams;
         EXPECT_EQ(found->second, bytes) << "object " << number << " changed";
     }
+    EXPECT_EQ(changed, 2);
     EXPECT_GE(streams, 2 * pages) << "a content stream and a picture per page";
 }
 
