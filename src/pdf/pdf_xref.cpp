@@ -162,6 +162,14 @@ bool TPDFXrefReader::readClassicTable(std::size_t xrefPosition, TPDFDictionary*&
                 complete = false;
                 break;
             }
+            // Some writers put remarks after an entry: the rest of its line is skipped when it holds no
+            // digit.
+            std::size_t lineEnd = lexer.Position();
+            while (lineEnd < file_.size() && file_[lineEnd] != '\n' && file_[lineEnd] != '\r')
+                ++lineEnd;
+            const std::string_view rest = file_.substr(lexer.Position(), lineEnd - lexer.Position());
+            if (std::none_of(rest.begin(), rest.end(), isDigit))
+                lexer.Seek(lineEnd);
             const int64_t number = first.integer + i;
             if (type.text == "n" && number <= kMaxObjectNumber && offset.integer > 0 &&
                 generation.integer >= 0 && generation.integer <= std::numeric_limits<int32_t>::max()) {

@@ -119,7 +119,7 @@ inline std::string ShellQuote(const std::string& text) {
 
 // Runs a command; returns its exit status and collects its standard output.
 inline int Run(const std::string& command, std::string* output = nullptr) {
-    FILE* pipe = ::popen((command + " 2>/dev/null").c_str(), "r");
+    FILE* pipe = ::popen(("timeout 20 " + command + " 2>/dev/null").c_str(), "r");
     if (!pipe)
         return -1;
     std::array<char, 4096> buffer{};
@@ -147,6 +147,14 @@ inline int PdfinfoPages(const std::string& fileName) {
     if (at == std::string::npos)
         return -1;
     return std::atoi(output.c_str() + at + 7);
+}
+
+// Page count reported by `qpdf --show-npages`, or -1.
+inline int QpdfPages(const std::string& fileName) {
+    std::string output;
+    if (Run("qpdf --show-npages " + ShellQuote(fileName), &output) != 0)
+        return -1;
+    return std::atoi(output.c_str());
 }
 
 } // namespace loadtest
