@@ -19,11 +19,24 @@ using namespace print_run_test;
 
 namespace {
 
-const std::string kProgram = std::string(STAMPADOC_BIN_DIR) + "/stampadoc";
+const std::string kBuiltProgram = std::string(STAMPADOC_BIN_DIR) + "/stampadoc";
+
+// The program and its halftone bitmap in a folder of the test, so that the INI file beside it is the
+// test's own (none unless a test writes one).
+std::string InstallProgram(const TempFolder& folder) {
+    const std::filesystem::path bin = folder / "BIN";
+    std::filesystem::create_directory(bin);
+    std::error_code linked;
+    std::filesystem::create_hard_link(kBuiltProgram, bin / "stampadoc", linked);
+    if (linked)
+        std::filesystem::copy_file(kBuiltProgram, bin / "stampadoc");
+    std::filesystem::copy_file(std::string(STAMPADOC_BIN_DIR) + "/retino.bmp", bin / "retino.bmp");
+    return (bin / "stampadoc").string();
+}
 
 // Runs the program in folder with the given switches; answers its standard output.
-std::string RunProgram(const TempFolder& folder, const std::string& switches) {
-    return RunCommand("cd " + Quoted(folder.path()) + " && " + Quoted(kProgram) + " " + switches +
+std::string RunProgram(const std::string& program, const TempFolder& folder, const std::string& switches) {
+    return RunCommand("cd " + Quoted(folder.path()) + " && " + Quoted(program) + " " + switches +
                       " 2>/dev/null");
 }
 
@@ -35,6 +48,8 @@ std::string Switches(const std::string& documentFile, const std::string& more = 
 // document file, then finds the file on disk without regard to case.
 class EndToEndTest : public ::testing::Test {
 protected:
+    void SetUp() override { program = InstallProgram(folder); }
+
     std::string WriteDocument(const std::string& name, const std::string& pdfFile) {
         const std::string path = folder / name;
         WriteFile(path, InvoiceText(pdfFile));
@@ -42,12 +57,13 @@ protected:
     }
 
     TempFolder folder;
+    std::string program;
 };
 
 TEST_F(EndToEndTest, PrintsIntoANewPdfFileAndDeletesTheDocumentFile) {
     const std::string pdf = folder / "ARCHIVIO.PDF";
     const std::string document = WriteDocument("DOC.TXT", pdf);
-    EXPECT_EQ(RunProgram(folder, Switches(document)), "");
+    EXPECT_EQ(RunProgram(program, folder, Switches(document)), "");
     EXPECT_FALSE(Exists(document));
     ASSERT_TRUE(Exists(pdf));
     EXPECT_TRUE(QpdfCheckPasses(pdf));
@@ -61,7 +77,7 @@ TEST_F(EndToEndTest, PrintsIntoANewPdfFileAndDeletesTheDocumentFile) {
     EXPECT_EQ(info["Dati documento 1"].substr(0, 20), "~F~,~12.03.2024~,~A3");
 
     const std::string again = WriteDocument("DOC2.TXT", pdf);
-    RunProgram(folder, Switches(again));
+    RunProgram(program, folder, Switches(again));
     EXPECT_FALSE(Exists(again));
     info = PdfInfo(pdf);
     EXPECT_EQ(info["Pages"], "6");
@@ -70,11 +86,51 @@ TEST_F(EndToEndTest, PrintsIntoANewPdfFileAndDeletesTheDocumentFile) {
     EXPECT_EQ(info["Dati documento 1"], info["Dati documento 2"]);
 }
 
+// The example INI file beside the program, its logo named by logoFile.
+void InstallExampleIni(const TempFolder& folder, const std::string& logoFile) {
+    std::string ini = ReadFile(std::string(STAMPADOC_SOURCE_DIR) + "/examples/stampadoc.ini");
+    const std::string key = "F=examples/logo.jpg";
+    const size_t at = ini.find(key);
+    ASSERT_NE(at, std::string::npos);
+    ini.replace(at, key.size(), "F=" + logoFile);
+    WriteFile(folder / "BIN/stampadoc.INI", ini);
+}
+
+size_t JpegImages(const std::string& pdf) {
+    const std::string list = RunCommand("pdfimages -list " + Quoted(pdf));
+    size_t count = 0;
+    for (size_t at = 0; (at = list.find(" jpeg ", at)) != std::string::npos; ++at)
+        ++count;
+    return count;
+}
+
+TEST_F(EndToEndTest, ExampleIniPlacesTheLogo) {
+    InstallExampleIni(folder, std::string(STAMPADOC_SOURCE_DIR) + "/examples/logo.jpg");
+    const std::string pdf = folder / "LOGO.PDF";
+    const std::string document = WriteDocument("DOC.TXT", pdf);
+    EXPECT_EQ(RunProgram(program, folder, "/I=" + Quoted(document) + " /F=11020N10 /C=1 /R=72"), "");
+    EXPECT_FALSE(Exists(document));
+    EXPECT_TRUE(QpdfCheckPasses(pdf));
+    EXPECT_GE(JpegImages(pdf), 1u);
+}
+
+TEST_F(EndToEndTest, MissingLogoIsNoError) {
+    InstallExampleIni(folder, folder / "NESSUNO.JPG");
+    const std::string pdf = folder / "SENZA.PDF";
+    const std::string document = WriteDocument("DOC.TXT", pdf);
+    EXPECT_EQ(RunProgram(program, folder, "/I=" + Quoted(document) + " /F=11020N10 /C=1 /R=72"), "");
+    EXPECT_FALSE(Exists(document));
+    EXPECT_TRUE(QpdfCheckPasses(pdf));
+    EXPECT_EQ(JpegImages(pdf), 0u);
+}
+
 TEST_F(EndToEndTest, WithoutRowsPerPageTheUsageLineIsWrittenAndTheDocumentKept) {
     const std::string pdf = folder / "ARCHIVIO.PDF";
     const std::string document = WriteDocument("DOC.TXT", pdf);
-    EXPECT_EQ(RunProgram(folder, Switches(document, "/S=PREDEFINITA")), "Esecuzione non consentita\n");
-    EXPECT_EQ(RunProgram(folder, Switches(document, "/R=0 /S=PREDEFINITA")), "Esecuzione non consentita\n");
+    EXPECT_EQ(RunProgram(program, folder, Switches(document, "/S=PREDEFINITA")),
+              "Esecuzione non consentita\n");
+    EXPECT_EQ(RunProgram(program, folder, Switches(document, "/R=0 /S=PREDEFINITA")),
+              "Esecuzione non consentita\n");
     EXPECT_TRUE(Exists(document));
     EXPECT_FALSE(Exists(pdf));
 }
@@ -82,7 +138,7 @@ TEST_F(EndToEndTest, WithoutRowsPerPageTheUsageLineIsWrittenAndTheDocumentKept) 
 TEST_F(EndToEndTest, NamedPrinterKeepsTheDocumentAndWritesNothing) {
     const std::string pdf = folder / "ARCHIVIO.PDF";
     const std::string document = WriteDocument("DOC.TXT", pdf);
-    EXPECT_EQ(RunProgram(folder, Switches(document, "/R=72 /S=PREDEFINITA")), "");
+    EXPECT_EQ(RunProgram(program, folder, Switches(document, "/R=72 /S=PREDEFINITA")), "");
     EXPECT_TRUE(Exists(document));
     EXPECT_FALSE(Exists(pdf));
 }
@@ -112,7 +168,7 @@ TEST_F(EndToEndTest, ForeignPdfFileKeepsTheDocumentAndTheFile) {
     ASSERT_TRUE(QpdfCheckPasses(pdf));
     ASSERT_EQ(PdfInfo(pdf)["Title"], "Estratto conto");
     const std::string document = WriteDocument("DOC.TXT", pdf);
-    RunProgram(folder, Switches(document));
+    RunProgram(program, folder, Switches(document));
     EXPECT_TRUE(Exists(document));
     EXPECT_EQ(ReadFile(pdf), foreign);
 }
@@ -121,7 +177,7 @@ TEST_F(EndToEndTest, DamagedPdfFileKeepsTheDocumentAndTheFile) {
     const std::string pdf = folder / "ROTTO.PDF";
     WriteFile(pdf, "%PDF-1.4\ntroncato");
     const std::string document = WriteDocument("DOC.TXT", pdf);
-    RunProgram(folder, Switches(document));
+    RunProgram(program, folder, Switches(document));
     EXPECT_TRUE(Exists(document));
     EXPECT_EQ(ReadFile(pdf), "%PDF-1.4\ntroncato");
 }
@@ -129,7 +185,7 @@ TEST_F(EndToEndTest, DamagedPdfFileKeepsTheDocumentAndTheFile) {
 TEST_F(EndToEndTest, UnwritableFolderKeepsTheDocument) {
     const std::string pdf = folder / "MANCA/ANCHE/ARCHIVIO.PDF";
     const std::string document = WriteDocument("DOC.TXT", pdf);
-    RunProgram(folder, Switches(document));
+    RunProgram(program, folder, Switches(document));
     EXPECT_TRUE(Exists(document));
     EXPECT_FALSE(Exists(folder / "MANCA"));
 }
@@ -139,7 +195,7 @@ TEST_F(EndToEndTest, EightRunsAtOnceAllEndUpInTheFile) {
     std::string script = "cd " + Quoted(folder.path()) + " && ";
     for (int i = 1; i <= 8; ++i) {
         const std::string document = WriteDocument("DOC" + std::to_string(i) + ".TXT", pdf);
-        script += Quoted(kProgram) + " " + Switches(document) + " >/dev/null 2>&1 & ";
+        script += Quoted(program) + " " + Switches(document) + " >/dev/null 2>&1 & ";
     }
     script += "wait";
     RunCommand(script);
@@ -155,13 +211,13 @@ TEST_F(EndToEndTest, EightRunsAtOnceAllEndUpInTheFile) {
 }
 
 // Starts the program on document without waiting for it.
-pid_t StartProgram(const TempFolder& folder, const std::string& document) {
+pid_t StartProgram(const std::string& program, const TempFolder& folder, const std::string& document) {
     const pid_t child = ::fork();
     if (child == 0) {
         if (::chdir(folder.path().c_str()) != 0)
             ::_exit(127);
         const std::string input = "/I=" + document;
-        ::execl(kProgram.c_str(), kProgram.c_str(), input.c_str(), "/F=11110N10", "/C=1", "/R=72",
+        ::execl(program.c_str(), program.c_str(), input.c_str(), "/F=11110N10", "/C=1", "/R=72",
                 static_cast<char*>(nullptr));
         ::_exit(127);
     }
@@ -170,7 +226,7 @@ pid_t StartProgram(const TempFolder& folder, const std::string& document) {
 
 TEST_F(EndToEndTest, RunKilledDuringTheSaveLeavesTheEarlierFile) {
     const std::string pdf = folder / "ARCHIVIO.PDF";
-    RunProgram(folder, Switches(WriteDocument("PRIMO.TXT", pdf)));
+    RunProgram(program, folder, Switches(WriteDocument("PRIMO.TXT", pdf)));
     ASSERT_EQ(PdfInfo(pdf)["Numero Documenti Nel File"], "1");
 
     // The save writes a temporary file beside the PDF file and renames it over the PDF file. Catch a
@@ -183,7 +239,7 @@ TEST_F(EndToEndTest, RunKilledDuringTheSaveLeavesTheEarlierFile) {
         const int watch = ::inotify_init1(IN_CLOEXEC);
         ASSERT_GE(watch, 0);
         ASSERT_GE(::inotify_add_watch(watch, folder.path().c_str(), IN_CREATE), 0);
-        const pid_t child = StartProgram(folder, document);
+        const pid_t child = StartProgram(program, folder, document);
         ASSERT_GT(child, 0);
         std::string temporary;
         while (temporary.empty()) {
@@ -231,7 +287,7 @@ TEST_F(EndToEndTest, RunKilledDuringTheSaveLeavesTheEarlierFile) {
     // The killed run held the lock only while it lived: the next run appends.
     const std::string count = PdfInfo(pdf)["Numero Documenti Nel File"];
     const std::string next = WriteDocument("ULTIMO.TXT", pdf);
-    RunProgram(folder, Switches(next));
+    RunProgram(program, folder, Switches(next));
     EXPECT_FALSE(Exists(next));
     EXPECT_EQ(PdfInfo(pdf)["Numero Documenti Nel File"], std::to_string(std::stoi(count) + 1));
 }
