@@ -134,6 +134,20 @@ TEST_F(FillerTest, Option96SkipsTheSeparatorBeforeTransport) {
     EXPECT_EQ(trimmedRow(24), std::string(15, ' ') + "T1");
 }
 
+TEST_F(FillerTest, TransportSeparatorOnlyBeforeDocumentLines) {
+    engine.BodyRows = 10;
+    engine.transportLines = {"T1"};
+    EXPECT_TRUE(fillPage());
+    EXPECT_EQ(trimmedRow(24), "");
+    engine.option95 = true;
+    addLine("A1", "ONE", "1", "1");
+    indexAllLines();
+    address = transport = totals = line = 0;
+    EXPECT_TRUE(fillPage());
+    EXPECT_EQ(trimmedRow(24), ""); // the ruled body needs no dashes, but the row stays used
+    EXPECT_EQ(columns(25, 16, 18), "ONE");
+}
+
 TEST_F(FillerTest, EightyColumnBlocksStartAtColumn1) {
     engine.BodyRows = 10;
     engine.option94 = true;
