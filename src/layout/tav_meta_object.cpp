@@ -79,8 +79,6 @@ bool TTavMetaObject::BeginPage(int width, const std::string& fontName, int origi
     GridOrigin = origin;
     scaleX_ = static_cast<double>(width) / static_cast<double>(windowWidth);
     scaleY_ = static_cast<double>(height) / static_cast<double>(windowHeight);
-    deviceWidth_ = width;
-    deviceHeight_ = height;
     active_ = true;
 
     cairo_set_antialias(canvas_, CAIRO_ANTIALIAS_NONE);

@@ -147,8 +147,6 @@ private:
     int compressedCellWidth_ = 80;
     double scaleX_ = 1.0;
     double scaleY_ = 1.0;
-    int deviceWidth_ = 0;
-    int deviceHeight_ = 0;
 
     std::string fontName_ = "Courier New";
     int fontStyle_ = 0;
