@@ -77,8 +77,9 @@ inline std::string Quoted(const std::string& path) {
 // The entries pdfinfo shows for a PDF file, custom entries included ("Pages", "Title", ...).
 inline std::map<std::string, std::string> PdfInfo(const std::string& pdf) {
     std::map<std::string, std::string> entries;
-    std::istringstream lines(RunCommand("pdfinfo -enc Latin1 " + Quoted(pdf) + " 2>/dev/null; pdfinfo -custom -enc Latin1 " +
-                                        Quoted(pdf) + " 2>/dev/null"));
+    std::istringstream lines(RunCommand("pdfinfo -enc Latin1 " + Quoted(pdf) +
+                                        " 2>/dev/null; pdfinfo -custom -enc Latin1 " + Quoted(pdf) +
+                                        " 2>/dev/null"));
     std::string line;
     while (std::getline(lines, line)) {
         const size_t colon = line.find(':');
