@@ -49,7 +49,7 @@ make_invoice 10 "$work/UNO.PDF" "$work/uno.txt"
 run "1-page invoice into a new PDF file" "$work/uno.txt"
 echo "  $(pages "$work/UNO.PDF") page(s), $(stat -c %s "$work/UNO.PDF") bytes"
 
-make_invoice 4050 "$work/CENTO.PDF" "$work/cento.txt"
+make_invoice 4175 "$work/CENTO.PDF" "$work/cento.txt"
 run "100-page invoice into a new PDF file" "$work/cento.txt"
 echo "  $(pages "$work/CENTO.PDF") page(s), $(stat -c %s "$work/CENTO.PDF") bytes"
 
