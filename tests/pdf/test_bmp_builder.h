@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-struct BmpSpec {
+struct BmpLayout {
     std::uint32_t headerSize = 40; // 12 core, 40 info, 52 V2, 108 V4, 124 V5
     std::int32_t width = 1;
     std::int32_t height = 1; // negative: top-down
@@ -30,48 +30,48 @@ inline void PutLe32(std::string& out, std::uint32_t v) {
     PutLe16(out, v >> 16);
 }
 
-inline std::string BuildBmp(const BmpSpec& spec) {
+inline std::string BuildBmp(const BmpLayout& layout) {
     std::string header;
-    PutLe32(header, spec.headerSize);
-    if (spec.headerSize == 12) {
-        PutLe16(header, static_cast<std::uint32_t>(spec.width));
-        PutLe16(header, static_cast<std::uint32_t>(spec.height));
+    PutLe32(header, layout.headerSize);
+    if (layout.headerSize == 12) {
+        PutLe16(header, static_cast<std::uint32_t>(layout.width));
+        PutLe16(header, static_cast<std::uint32_t>(layout.height));
         PutLe16(header, 1);
-        PutLe16(header, spec.bitsPerPixel);
+        PutLe16(header, layout.bitsPerPixel);
     } else {
-        PutLe32(header, static_cast<std::uint32_t>(spec.width));
-        PutLe32(header, static_cast<std::uint32_t>(spec.height));
+        PutLe32(header, static_cast<std::uint32_t>(layout.width));
+        PutLe32(header, static_cast<std::uint32_t>(layout.height));
         PutLe16(header, 1);
-        PutLe16(header, spec.bitsPerPixel);
-        PutLe32(header, spec.compression);
-        PutLe32(header, static_cast<std::uint32_t>(spec.pixels.size()));
-        PutLe32(header, static_cast<std::uint32_t>(spec.xPelsPerMeter));
-        PutLe32(header, static_cast<std::uint32_t>(spec.yPelsPerMeter));
-        PutLe32(header, spec.coloursUsed);
+        PutLe16(header, layout.bitsPerPixel);
+        PutLe32(header, layout.compression);
+        PutLe32(header, static_cast<std::uint32_t>(layout.pixels.size()));
+        PutLe32(header, static_cast<std::uint32_t>(layout.xPelsPerMeter));
+        PutLe32(header, static_cast<std::uint32_t>(layout.yPelsPerMeter));
+        PutLe32(header, layout.coloursUsed);
         PutLe32(header, 0);
         // Masks inside the header from V2 on, or right after a 40-byte header.
-        const bool masksInHeader = spec.headerSize >= 52;
-        if (masksInHeader || !spec.masks.empty()) {
-            for (std::uint32_t m : spec.masks)
+        const bool masksInHeader = layout.headerSize >= 52;
+        if (masksInHeader || !layout.masks.empty()) {
+            for (std::uint32_t m : layout.masks)
                 PutLe32(header, m);
         }
-        while (header.size() < spec.headerSize)
+        while (header.size() < layout.headerSize)
             header += '\0';
     }
     std::string table;
-    for (std::uint32_t c : spec.palette) {
+    for (std::uint32_t c : layout.palette) {
         table += static_cast<char>(c & 0xFF);
         table += static_cast<char>((c >> 8) & 0xFF);
         table += static_cast<char>((c >> 16) & 0xFF);
-        if (spec.headerSize != 12)
+        if (layout.headerSize != 12)
             table += '\0';
     }
     const std::uint32_t offset = static_cast<std::uint32_t>(14 + header.size() + table.size());
     std::string file = "BM";
-    PutLe32(file, static_cast<std::uint32_t>(offset + spec.pixels.size()));
+    PutLe32(file, static_cast<std::uint32_t>(offset + layout.pixels.size()));
     PutLe32(file, 0);
     PutLe32(file, offset);
-    return file + header + table + spec.pixels;
+    return file + header + table + layout.pixels;
 }
 
 // Bytes from a list of small integers.

@@ -29,14 +29,14 @@ bool Fails(const std::string& file) {
 
 // A 10 x 3 one-bit bitmap, bottom-up: rows padded to 4 bytes, the low 6 bits of
 // each row's second byte are junk that must be taken over unchanged.
-BmpSpec Bilevel10x3() {
-    BmpSpec spec;
-    spec.width = 10;
-    spec.height = 3;
-    spec.bitsPerPixel = 1;
-    spec.palette = {kBlack, kWhite};
-    spec.pixels = Bytes({0x11, 0xC1, 0, 0, 0x22, 0xC2, 0, 0, 0x33, 0xC3, 0, 0});
-    return spec;
+BmpLayout Bilevel10x3() {
+    BmpLayout layout;
+    layout.width = 10;
+    layout.height = 3;
+    layout.bitsPerPixel = 1;
+    layout.palette = {kBlack, kWhite};
+    layout.pixels = Bytes({0x11, 0xC1, 0, 0, 0x22, 0xC2, 0, 0, 0x33, 0xC3, 0, 0});
+    return layout;
 }
 
 } // namespace
@@ -51,180 +51,180 @@ TEST(BmpDecoderBilevel, RowsTopFirstUnpaddedWithLowBitsKept) {
 }
 
 TEST(BmpDecoderBilevel, WhiteFirstTableGivesSameSamplesButZeroIsWhite) {
-    BmpSpec spec = Bilevel10x3();
-    spec.palette = {kWhite, kBlack};
-    const BmpImage image = Decode(BuildBmp(spec));
+    BmpLayout layout = Bilevel10x3();
+    layout.palette = {kWhite, kBlack};
+    const BmpImage image = Decode(BuildBmp(layout));
     EXPECT_EQ(image.samples, Bytes({0x33, 0xC3, 0x22, 0xC2, 0x11, 0xC1}));
     EXPECT_FALSE(image.zeroIsBlack);
 }
 
 TEST(BmpDecoderBilevel, OnlyTheRedComponentOfEntryZeroDecides) {
-    BmpSpec spec = Bilevel10x3();
-    spec.palette = {0x00FFFF, kBlack}; // cyan: red 0
-    EXPECT_TRUE(Decode(BuildBmp(spec)).zeroIsBlack);
-    spec.palette = {0x010000, kBlack};
-    EXPECT_FALSE(Decode(BuildBmp(spec)).zeroIsBlack);
+    BmpLayout layout = Bilevel10x3();
+    layout.palette = {0x00FFFF, kBlack}; // cyan: red 0
+    EXPECT_TRUE(Decode(BuildBmp(layout)).zeroIsBlack);
+    layout.palette = {0x010000, kBlack};
+    EXPECT_FALSE(Decode(BuildBmp(layout)).zeroIsBlack);
 }
 
 TEST(BmpDecoderBilevel, TopDownRowsKeepTheirOrder) {
-    BmpSpec spec = Bilevel10x3();
-    spec.height = -3;
-    EXPECT_EQ(Decode(BuildBmp(spec)).samples, Bytes({0x11, 0xC1, 0x22, 0xC2, 0x33, 0xC3}));
+    BmpLayout layout = Bilevel10x3();
+    layout.height = -3;
+    EXPECT_EQ(Decode(BuildBmp(layout)).samples, Bytes({0x11, 0xC1, 0x22, 0xC2, 0x33, 0xC3}));
 }
 
 TEST(BmpDecoderBilevel, CoreHeaderWithThreeByteTable) {
-    BmpSpec spec = Bilevel10x3();
-    spec.headerSize = 12;
-    spec.palette = {kWhite, kBlack};
-    const BmpImage image = Decode(BuildBmp(spec));
+    BmpLayout layout = Bilevel10x3();
+    layout.headerSize = 12;
+    layout.palette = {kWhite, kBlack};
+    const BmpImage image = Decode(BuildBmp(layout));
     EXPECT_EQ(image.samples, Bytes({0x33, 0xC3, 0x22, 0xC2, 0x11, 0xC1}));
     EXPECT_FALSE(image.zeroIsBlack);
     EXPECT_EQ(image.xPelsPerMeter, 0);
 }
 
 TEST(BmpDecoderBilevel, ResolutionIsTakenFromTheHeader) {
-    BmpSpec spec = Bilevel10x3();
-    spec.xPelsPerMeter = 23622; // 600 dpi
-    spec.yPelsPerMeter = 11811;
-    const BmpImage image = Decode(BuildBmp(spec));
+    BmpLayout layout = Bilevel10x3();
+    layout.xPelsPerMeter = 23622; // 600 dpi
+    layout.yPelsPerMeter = 11811;
+    const BmpImage image = Decode(BuildBmp(layout));
     EXPECT_EQ(image.xPelsPerMeter, 23622);
     EXPECT_EQ(image.yPelsPerMeter, 11811);
 }
 
 TEST(BmpDecoderBilevel, EveryHeaderVersionDecodesTheSame) {
     for (std::uint32_t size : {40u, 52u, 56u, 108u, 124u}) {
-        BmpSpec spec = Bilevel10x3();
-        spec.headerSize = size;
+        BmpLayout layout = Bilevel10x3();
+        layout.headerSize = size;
         if (size >= 52)
-            spec.masks = {0, 0, 0};
-        EXPECT_EQ(Decode(BuildBmp(spec)).samples, Bytes({0x33, 0xC3, 0x22, 0xC2, 0x11, 0xC1})) << size;
+            layout.masks = {0, 0, 0};
+        EXPECT_EQ(Decode(BuildBmp(layout)).samples, Bytes({0x33, 0xC3, 0x22, 0xC2, 0x11, 0xC1})) << size;
     }
 }
 
 TEST(BmpDecoderIndexed, FourBitBecomesRgbThroughTheTable) {
-    BmpSpec spec;
-    spec.width = 3;
-    spec.height = 2;
-    spec.bitsPerPixel = 4;
-    spec.palette = {0x000000, 0xFF0000, 0x00FF00, 0x0000FF, 0x102030};
-    spec.coloursUsed = 5;
+    BmpLayout layout;
+    layout.width = 3;
+    layout.height = 2;
+    layout.bitsPerPixel = 4;
+    layout.palette = {0x000000, 0xFF0000, 0x00FF00, 0x0000FF, 0x102030};
+    layout.coloursUsed = 5;
     // bottom row: 1 2 3, top row: 4 0 1
-    spec.pixels = Bytes({0x12, 0x30, 0, 0, 0x40, 0x10, 0, 0});
-    const BmpImage image = Decode(BuildBmp(spec));
+    layout.pixels = Bytes({0x12, 0x30, 0, 0, 0x40, 0x10, 0, 0});
+    const BmpImage image = Decode(BuildBmp(layout));
     EXPECT_EQ(image.kind, BmpSampleKind::Rgb);
     EXPECT_EQ(image.samples, Bytes({0x10, 0x20, 0x30, 0, 0, 0, 0xFF, 0, 0, // top row
                                     0xFF, 0, 0, 0, 0xFF, 0, 0, 0, 0xFF})); // bottom row
 }
 
 TEST(BmpDecoderIndexed, IndexPastTheTableIsBlack) {
-    BmpSpec spec;
-    spec.width = 2;
-    spec.height = 1;
-    spec.bitsPerPixel = 8;
-    spec.palette = {0xFFFFFF};
-    spec.coloursUsed = 1;
-    spec.pixels = Bytes({0, 7, 0, 0});
-    EXPECT_EQ(Decode(BuildBmp(spec)).samples, Bytes({-1, -1, -1, 0, 0, 0}));
+    BmpLayout layout;
+    layout.width = 2;
+    layout.height = 1;
+    layout.bitsPerPixel = 8;
+    layout.palette = {0xFFFFFF};
+    layout.coloursUsed = 1;
+    layout.pixels = Bytes({0, 7, 0, 0});
+    EXPECT_EQ(Decode(BuildBmp(layout)).samples, Bytes({-1, -1, -1, 0, 0, 0}));
 }
 
 TEST(BmpDecoderIndexed, EightBitWithTheFullGreyRampStaysGrey) {
-    BmpSpec spec;
-    spec.width = 3;
-    spec.height = 2;
-    spec.bitsPerPixel = 8;
-    spec.palette = GreyRamp();
-    spec.pixels = Bytes({1, 2, 3, 0, 200, 201, 202, 0});
-    const BmpImage image = Decode(BuildBmp(spec));
+    BmpLayout layout;
+    layout.width = 3;
+    layout.height = 2;
+    layout.bitsPerPixel = 8;
+    layout.palette = GreyRamp();
+    layout.pixels = Bytes({1, 2, 3, 0, 200, 201, 202, 0});
+    const BmpImage image = Decode(BuildBmp(layout));
     EXPECT_EQ(image.kind, BmpSampleKind::Gray);
     EXPECT_EQ(image.samples, Bytes({200, 201, 202, 1, 2, 3}));
 }
 
 TEST(BmpDecoderIndexed, EightBitWithAnyOtherTableBecomesRgb) {
-    BmpSpec spec;
-    spec.width = 1;
-    spec.height = 1;
-    spec.bitsPerPixel = 8;
-    spec.palette = GreyRamp();
-    spec.palette[128] = 0x808081;
-    spec.pixels = Bytes({5, 0, 0, 0});
-    BmpImage image = Decode(BuildBmp(spec));
+    BmpLayout layout;
+    layout.width = 1;
+    layout.height = 1;
+    layout.bitsPerPixel = 8;
+    layout.palette = GreyRamp();
+    layout.palette[128] = 0x808081;
+    layout.pixels = Bytes({5, 0, 0, 0});
+    BmpImage image = Decode(BuildBmp(layout));
     EXPECT_EQ(image.kind, BmpSampleKind::Rgb);
     EXPECT_EQ(image.samples, Bytes({5, 5, 5}));
 
-    spec.palette = GreyRamp();
-    spec.palette.pop_back(); // 255 grey levels only
-    spec.coloursUsed = 255;
-    image = Decode(BuildBmp(spec));
+    layout.palette = GreyRamp();
+    layout.palette.pop_back(); // 255 grey levels only
+    layout.coloursUsed = 255;
+    image = Decode(BuildBmp(layout));
     EXPECT_EQ(image.kind, BmpSampleKind::Rgb);
     EXPECT_EQ(image.samples, Bytes({5, 5, 5}));
 }
 
 TEST(BmpDecoderDirect, TwentyFourBitIsReorderedToRgbAndUnpadded) {
-    BmpSpec spec;
-    spec.width = 1;
-    spec.height = 2;
-    spec.bitsPerPixel = 24;
-    spec.pixels = Bytes({1, 2, 3, 0, 4, 5, 6, 0}); // blue, green, red + padding
-    const BmpImage image = Decode(BuildBmp(spec));
+    BmpLayout layout;
+    layout.width = 1;
+    layout.height = 2;
+    layout.bitsPerPixel = 24;
+    layout.pixels = Bytes({1, 2, 3, 0, 4, 5, 6, 0}); // blue, green, red + padding
+    const BmpImage image = Decode(BuildBmp(layout));
     EXPECT_EQ(image.kind, BmpSampleKind::Rgb);
     EXPECT_EQ(image.samples, Bytes({6, 5, 4, 3, 2, 1}));
 }
 
 TEST(BmpDecoderDirect, SixteenBitWithoutMasksIsFiveFiveFive) {
-    BmpSpec spec;
-    spec.width = 4;
-    spec.height = 1;
-    spec.bitsPerPixel = 16;
-    spec.pixels = Bytes({0x00, 0x7C, 0xE0, 0x03, 0x1F, 0x00, 0x10, 0x42});
+    BmpLayout layout;
+    layout.width = 4;
+    layout.height = 1;
+    layout.bitsPerPixel = 16;
+    layout.pixels = Bytes({0x00, 0x7C, 0xE0, 0x03, 0x1F, 0x00, 0x10, 0x42});
     // 16 of 31 scaled to 0..255 is 131.6, rounded 132.
-    EXPECT_EQ(Decode(BuildBmp(spec)).samples, Bytes({255, 0, 0, 0, 255, 0, 0, 0, 255, 132, 132, 132}));
+    EXPECT_EQ(Decode(BuildBmp(layout)).samples, Bytes({255, 0, 0, 0, 255, 0, 0, 0, 255, 132, 132, 132}));
 }
 
 TEST(BmpDecoderDirect, SixteenBitFieldsAfterAnInfoHeaderAndInsideAV4Header) {
     for (std::uint32_t size : {40u, 108u}) {
-        BmpSpec spec;
-        spec.headerSize = size;
-        spec.width = 2;
-        spec.height = 1;
-        spec.bitsPerPixel = 16;
-        spec.compression = 3;
-        spec.masks = {0xF800, 0x07E0, 0x001F};
-        spec.pixels = Bytes({0x00, 0xF8, 0x20, 0x00}); // pure red; green 1 of 63
-        EXPECT_EQ(Decode(BuildBmp(spec)).samples, Bytes({255, 0, 0, 0, 4, 0})) << size;
+        BmpLayout layout;
+        layout.headerSize = size;
+        layout.width = 2;
+        layout.height = 1;
+        layout.bitsPerPixel = 16;
+        layout.compression = 3;
+        layout.masks = {0xF800, 0x07E0, 0x001F};
+        layout.pixels = Bytes({0x00, 0xF8, 0x20, 0x00}); // pure red; green 1 of 63
+        EXPECT_EQ(Decode(BuildBmp(layout)).samples, Bytes({255, 0, 0, 0, 4, 0})) << size;
     }
 }
 
 TEST(BmpDecoderDirect, ThirtyTwoBitPlainIsBlueGreenRedUnused) {
-    BmpSpec spec;
-    spec.width = 1;
-    spec.height = 1;
-    spec.bitsPerPixel = 32;
-    spec.pixels = Bytes({10, 20, 30, 99});
-    EXPECT_EQ(Decode(BuildBmp(spec)).samples, Bytes({30, 20, 10}));
+    BmpLayout layout;
+    layout.width = 1;
+    layout.height = 1;
+    layout.bitsPerPixel = 32;
+    layout.pixels = Bytes({10, 20, 30, 99});
+    EXPECT_EQ(Decode(BuildBmp(layout)).samples, Bytes({30, 20, 10}));
 }
 
 TEST(BmpDecoderDirect, ThirtyTwoBitFieldsInAV5HeaderAreHonoured) {
-    BmpSpec spec;
-    spec.headerSize = 124;
-    spec.width = 1;
-    spec.height = -1;
-    spec.bitsPerPixel = 32;
-    spec.compression = 3;
-    spec.masks = {0x000000FF, 0x0000FF00, 0x00FF0000, 0xFF000000}; // red in the lowest byte
-    spec.pixels = Bytes({10, 20, 30, 99});
-    EXPECT_EQ(Decode(BuildBmp(spec)).samples, Bytes({10, 20, 30}));
+    BmpLayout layout;
+    layout.headerSize = 124;
+    layout.width = 1;
+    layout.height = -1;
+    layout.bitsPerPixel = 32;
+    layout.compression = 3;
+    layout.masks = {0x000000FF, 0x0000FF00, 0x00FF0000, 0xFF000000}; // red in the lowest byte
+    layout.pixels = Bytes({10, 20, 30, 99});
+    EXPECT_EQ(Decode(BuildBmp(layout)).samples, Bytes({10, 20, 30}));
 }
 
 TEST(BmpDecoderRle, Rle8RunsAbsoluteRunsDeltaAndEndCodes) {
-    BmpSpec spec;
-    spec.width = 24;
-    spec.height = 4;
-    spec.bitsPerPixel = 8;
-    spec.compression = 1;
-    spec.palette = GreyRamp();
-    spec.pixels = Bytes({0x03, 0x04, 0x05, 0x06, 0x00, 0x03, 0x45, 0x56, 0x67, 0x00, 0x02, 0x78,
+    BmpLayout layout;
+    layout.width = 24;
+    layout.height = 4;
+    layout.bitsPerPixel = 8;
+    layout.compression = 1;
+    layout.palette = GreyRamp();
+    layout.pixels = Bytes({0x03, 0x04, 0x05, 0x06, 0x00, 0x03, 0x45, 0x56, 0x67, 0x00, 0x02, 0x78,
                          0x00, 0x02, 0x05, 0x01, 0x02, 0x78, 0x00, 0x00, 0x09, 0x1E, 0x00, 0x01});
-    const BmpImage image = Decode(BuildBmp(spec));
+    const BmpImage image = Decode(BuildBmp(layout));
     ASSERT_EQ(image.kind, BmpSampleKind::Gray);
     std::string expected(24 * 4, '\0');
     // Output rows from the top: file row 3 (untouched), 2, 1, 0.
@@ -238,16 +238,16 @@ TEST(BmpDecoderRle, Rle8RunsAbsoluteRunsDeltaAndEndCodes) {
 }
 
 TEST(BmpDecoderRle, Rle4NibbleRunsAndPaddedAbsoluteRun) {
-    BmpSpec spec;
-    spec.width = 28;
-    spec.height = -3; // top-down: file rows are output rows
-    spec.bitsPerPixel = 4;
-    spec.compression = 2;
+    BmpLayout layout;
+    layout.width = 28;
+    layout.height = -3; // top-down: file rows are output rows
+    layout.bitsPerPixel = 4;
+    layout.compression = 2;
     for (std::uint32_t i = 0; i < 16; ++i)
-        spec.palette.push_back(i << 16 | (i * 2) << 8 | (i * 3));
-    spec.pixels = Bytes({0x03, 0x04, 0x05, 0x06, 0x00, 0x06, 0x45, 0x56, 0x67, 0x00, 0x04, 0x78,
+        layout.palette.push_back(i << 16 | (i * 2) << 8 | (i * 3));
+    layout.pixels = Bytes({0x03, 0x04, 0x05, 0x06, 0x00, 0x06, 0x45, 0x56, 0x67, 0x00, 0x04, 0x78,
                          0x00, 0x02, 0x05, 0x01, 0x04, 0x78, 0x00, 0x00, 0x09, 0x1E, 0x00, 0x01});
-    const BmpImage image = Decode(BuildBmp(spec));
+    const BmpImage image = Decode(BuildBmp(layout));
     ASSERT_EQ(image.kind, BmpSampleKind::Rgb);
     std::vector<int> indexes(28 * 3, 0);
     const std::vector<int> row0 = {0, 4, 0, 0, 6, 0, 6, 0, 4, 5, 5, 6, 6, 7, 7, 8, 7, 8};
@@ -263,49 +263,49 @@ TEST(BmpDecoderRle, Rle4NibbleRunsAndPaddedAbsoluteRun) {
 }
 
 TEST(BmpDecoderRle, RunsPastTheRowEndAreDropped) {
-    BmpSpec spec;
-    spec.width = 2;
-    spec.height = 1;
-    spec.bitsPerPixel = 8;
-    spec.compression = 1;
-    spec.palette = GreyRamp();
-    spec.pixels = Bytes({0x05, 0x09, 0x00, 0x01});
-    EXPECT_EQ(Decode(BuildBmp(spec)).samples, Bytes({9, 9}));
+    BmpLayout layout;
+    layout.width = 2;
+    layout.height = 1;
+    layout.bitsPerPixel = 8;
+    layout.compression = 1;
+    layout.palette = GreyRamp();
+    layout.pixels = Bytes({0x05, 0x09, 0x00, 0x01});
+    EXPECT_EQ(Decode(BuildBmp(layout)).samples, Bytes({9, 9}));
 }
 
 TEST(BmpDecoderRle, EndingAfterTheLastLineWithoutEndOfBitmapIsAccepted) {
-    BmpSpec spec;
-    spec.width = 1;
-    spec.height = 2;
-    spec.bitsPerPixel = 8;
-    spec.compression = 1;
-    spec.palette = GreyRamp();
-    spec.pixels = Bytes({0x01, 0x07, 0x00, 0x00, 0x01, 0x08, 0x00, 0x00});
-    EXPECT_EQ(Decode(BuildBmp(spec)).samples, Bytes({8, 7}));
+    BmpLayout layout;
+    layout.width = 1;
+    layout.height = 2;
+    layout.bitsPerPixel = 8;
+    layout.compression = 1;
+    layout.palette = GreyRamp();
+    layout.pixels = Bytes({0x01, 0x07, 0x00, 0x00, 0x01, 0x08, 0x00, 0x00});
+    EXPECT_EQ(Decode(BuildBmp(layout)).samples, Bytes({8, 7}));
 }
 
 TEST(BmpDecoderRejects, TruncatedRleData) {
-    BmpSpec spec;
-    spec.width = 4;
-    spec.height = 2;
-    spec.bitsPerPixel = 8;
-    spec.compression = 1;
-    spec.palette = GreyRamp();
-    spec.pixels = Bytes({0x00, 0x04, 1, 2}); // absolute run of 4 with only 2 bytes
-    EXPECT_TRUE(Fails(BuildBmp(spec)));
-    spec.pixels = Bytes({0x04, 0x01, 0x00, 0x00}); // data ends on the first of two rows
-    EXPECT_TRUE(Fails(BuildBmp(spec)));
-    spec.pixels = Bytes({0x00, 0x02, 0x01}); // delta without its second byte
-    EXPECT_TRUE(Fails(BuildBmp(spec)));
+    BmpLayout layout;
+    layout.width = 4;
+    layout.height = 2;
+    layout.bitsPerPixel = 8;
+    layout.compression = 1;
+    layout.palette = GreyRamp();
+    layout.pixels = Bytes({0x00, 0x04, 1, 2}); // absolute run of 4 with only 2 bytes
+    EXPECT_TRUE(Fails(BuildBmp(layout)));
+    layout.pixels = Bytes({0x04, 0x01, 0x00, 0x00}); // data ends on the first of two rows
+    EXPECT_TRUE(Fails(BuildBmp(layout)));
+    layout.pixels = Bytes({0x00, 0x02, 0x01}); // delta without its second byte
+    EXPECT_TRUE(Fails(BuildBmp(layout)));
 }
 
 TEST(BmpDecoderRejects, EveryTruncationOfAnUncompressedFile) {
-    BmpSpec spec;
-    spec.width = 5;
-    spec.height = 3;
-    spec.bitsPerPixel = 24;
-    spec.pixels = std::string(16 * 3, '\x55');
-    const std::string file = BuildBmp(spec);
+    BmpLayout layout;
+    layout.width = 5;
+    layout.height = 3;
+    layout.bitsPerPixel = 24;
+    layout.pixels = std::string(16 * 3, '\x55');
+    const std::string file = BuildBmp(layout);
     // The last row may lack its padding (1 byte); anything shorter must fail.
     for (std::size_t length = 0; length < file.size() - 1; ++length)
         EXPECT_TRUE(Fails(file.substr(0, length))) << length;
@@ -320,21 +320,21 @@ TEST(BmpDecoderRejects, EveryTruncationOfTheColourTableOrHeader) {
 
 TEST(BmpDecoderRejects, LyingOrUnsupportedHeaders) {
     auto variant = [](auto change) {
-        BmpSpec spec = Bilevel10x3();
-        change(spec);
-        return BuildBmp(spec);
+        BmpLayout layout = Bilevel10x3();
+        change(layout);
+        return BuildBmp(layout);
     };
-    EXPECT_TRUE(Fails(variant([](BmpSpec& s) { s.width = 0; })));
-    EXPECT_TRUE(Fails(variant([](BmpSpec& s) { s.width = -10; })));
-    EXPECT_TRUE(Fails(variant([](BmpSpec& s) { s.height = 0; })));
-    EXPECT_TRUE(Fails(variant([](BmpSpec& s) { s.height = 4; }))); // one row more than the data holds
-    EXPECT_TRUE(Fails(variant([](BmpSpec& s) { s.width = 1 << 30; })));
-    EXPECT_TRUE(Fails(variant([](BmpSpec& s) { s.bitsPerPixel = 2; })));
-    EXPECT_TRUE(Fails(variant([](BmpSpec& s) { s.compression = 1; }))); // RLE8 needs 8 bits
-    EXPECT_TRUE(Fails(variant([](BmpSpec& s) { s.compression = 4; }))); // embedded JPEG
-    EXPECT_TRUE(Fails(variant([](BmpSpec& s) { s.headerSize = 8; })));
-    EXPECT_TRUE(Fails(variant([](BmpSpec& s) { s.headerSize = 5000; })));
-    EXPECT_TRUE(Fails(variant([](BmpSpec& s) {
+    EXPECT_TRUE(Fails(variant([](BmpLayout& s) { s.width = 0; })));
+    EXPECT_TRUE(Fails(variant([](BmpLayout& s) { s.width = -10; })));
+    EXPECT_TRUE(Fails(variant([](BmpLayout& s) { s.height = 0; })));
+    EXPECT_TRUE(Fails(variant([](BmpLayout& s) { s.height = 4; }))); // one row more than the data holds
+    EXPECT_TRUE(Fails(variant([](BmpLayout& s) { s.width = 1 << 30; })));
+    EXPECT_TRUE(Fails(variant([](BmpLayout& s) { s.bitsPerPixel = 2; })));
+    EXPECT_TRUE(Fails(variant([](BmpLayout& s) { s.compression = 1; }))); // RLE8 needs 8 bits
+    EXPECT_TRUE(Fails(variant([](BmpLayout& s) { s.compression = 4; }))); // embedded JPEG
+    EXPECT_TRUE(Fails(variant([](BmpLayout& s) { s.headerSize = 8; })));
+    EXPECT_TRUE(Fails(variant([](BmpLayout& s) { s.headerSize = 5000; })));
+    EXPECT_TRUE(Fails(variant([](BmpLayout& s) {
         s.palette.clear();
         s.pixels += std::string(8, '\0');
     })));
@@ -368,7 +368,7 @@ TEST(BmpDecoderBilevel, RowsInPlacePointIntoTheFileTopRowFirst) {
     EXPECT_EQ(image.rowsInPlace[2], Bytes({0x11, 0xC1}));
     EXPECT_EQ(image.rowsInPlace[2].data(), file.data() + 14 + 40 + 8); // the first file row, not a copy
     // Other depths still give samples.
-    BmpSpec colour;
+    BmpLayout colour;
     colour.pixels = Bytes({1, 2, 3, 0});
     ASSERT_TRUE(DecodeBmp(BuildBmp(colour), image, true));
     EXPECT_TRUE(image.rowsInPlace.empty());

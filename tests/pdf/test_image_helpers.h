@@ -17,11 +17,11 @@
 // A one-bit bitmap, bottom-up, whose top-left quadrant holds 0 bits and the rest 1 bits.
 // `blackFirst` puts black in colour-table entry 0 (so the quadrant is black), else white.
 inline std::string QuadrantBitmap(int width, int height, bool blackFirst) {
-    BmpSpec spec;
-    spec.width = width;
-    spec.height = height;
-    spec.bitsPerPixel = 1;
-    spec.palette = blackFirst ? std::vector<std::uint32_t>{0x000000, 0xFFFFFF}
+    BmpLayout layout;
+    layout.width = width;
+    layout.height = height;
+    layout.bitsPerPixel = 1;
+    layout.palette = blackFirst ? std::vector<std::uint32_t>{0x000000, 0xFFFFFF}
                               : std::vector<std::uint32_t>{0xFFFFFF, 0x000000};
     const int stride = (width + 31) / 32 * 4;
     for (int fileRow = 0; fileRow < height; ++fileRow) {
@@ -31,9 +31,9 @@ inline std::string QuadrantBitmap(int width, int height, bool blackFirst) {
             for (int x = 0; x < width / 2; ++x)
                 row[static_cast<std::size_t>(x / 8)] &= static_cast<char>(~(0x80 >> (x % 8)));
         }
-        spec.pixels += row;
+        layout.pixels += row;
     }
-    return BuildBmp(spec);
+    return BuildBmp(layout);
 }
 
 // A fresh scratch directory for the files of one test.

@@ -23,7 +23,7 @@ bool RenderFormAndLogo(const std::filesystem::path& dir, bool blackFirst, bool c
     std::istringstream form(QuadrantBitmap(170, 220, blackFirst));
     if (!toolkit.AddImageFromStream(form, 0) || toolkit.DrawImage(0, 0, 8.5, 11) != 1)
         return false;
-    JpegSpec logo;
+    JpegLayout logo;
     logo.components = 1;
     logo.width = 64;
     logo.height = 32;
@@ -84,7 +84,7 @@ TEST(ImageRender, WhiteFirstBitmapRendersInverted) {
 
 TEST(ImageRender, EveryRotationOfAJpegStaysInItsBox) {
     const auto dir = ScratchDirectory("render-rotations");
-    JpegSpec logo;
+    JpegLayout logo;
     logo.components = 3;
     logo.width = 64;
     logo.height = 32;
@@ -139,7 +139,7 @@ TEST(ImageRender, EveryRotationOfAJpegStaysInItsBox) {
 TEST(ImageRender, JpegWithNonSquarePixelsKeepsItsTrueShape) {
     // 64 x 32 pixels at 300 x 150 per inch: a square on paper, so it fills 1 x 1 inch of the 2 x 1 box.
     const auto dir = ScratchDirectory("render-aspect");
-    JpegSpec logo;
+    JpegLayout logo;
     logo.components = 1;
     logo.width = 64;
     logo.height = 32;
@@ -175,7 +175,7 @@ TEST(ImageRender, QpdfReadsBackTheImageStreams) {
     std::istringstream form(QuadrantBitmap(16, 4, true));
     TPDFImage* bitmap = toolkit.AddImageFromStream(form, 0);
     ASSERT_NE(bitmap, nullptr);
-    const std::string jpeg = EncodeJpeg(JpegSpec{});
+    const std::string jpeg = EncodeJpeg(JpegLayout{});
     std::istringstream logo(jpeg);
     TPDFImage* photo = toolkit.AddImageFromStream(logo, 0);
     ASSERT_NE(photo, nullptr);

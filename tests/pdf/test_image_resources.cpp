@@ -32,16 +32,16 @@ std::string Inflate(const std::string& data, std::size_t expectedSize) {
 
 // 10 x 3 one-bit bitmap (samples 33 C3 22 C2 11 C1 from the top).
 std::string SmallBilevel(bool blackFirst) {
-    BmpSpec spec;
-    spec.width = 10;
-    spec.height = 3;
-    spec.bitsPerPixel = 1;
-    spec.palette = blackFirst ? std::vector<std::uint32_t>{0x000000, 0xFFFFFF}
+    BmpLayout layout;
+    layout.width = 10;
+    layout.height = 3;
+    layout.bitsPerPixel = 1;
+    layout.palette = blackFirst ? std::vector<std::uint32_t>{0x000000, 0xFFFFFF}
                               : std::vector<std::uint32_t>{0xFFFFFF, 0x000000};
-    spec.pixels = Bytes({0x11, 0xC1, 0, 0, 0x22, 0xC2, 0, 0, 0x33, 0xC3, 0, 0});
-    spec.xPelsPerMeter = 23622;
-    spec.yPelsPerMeter = 23622;
-    return BuildBmp(spec);
+    layout.pixels = Bytes({0x11, 0xC1, 0, 0, 0x22, 0xC2, 0, 0, 0x33, 0xC3, 0, 0});
+    layout.xPelsPerMeter = 23622;
+    layout.yPelsPerMeter = 23622;
+    return BuildBmp(layout);
 }
 
 const std::string kSmallSamples = Bytes({0x33, 0xC3, 0x22, 0xC2, 0x11, 0xC1});
@@ -100,7 +100,7 @@ TEST(ImageResources, CompressFlagIsTakenWhenTheImageIsMade) {
 
 TEST(ImageResources, ColourAndGreyBitmaps) {
     TPDFToolkit toolkit;
-    BmpSpec colour;
+    BmpLayout colour;
     colour.width = 1;
     colour.height = 1;
     colour.pixels = Bytes({1, 2, 3, 0});
@@ -110,7 +110,7 @@ TEST(ImageResources, ColourAndGreyBitmaps) {
                                     "/ColorSpace /DeviceRGB\n/BitsPerComponent 8\n>>\n");
     EXPECT_EQ(rgb->stream->Data(), Bytes({3, 2, 1}));
 
-    BmpSpec grey;
+    BmpLayout grey;
     grey.width = 2;
     grey.height = 1;
     grey.bitsPerPixel = 8;
@@ -127,7 +127,7 @@ TEST(ImageResources, ColourAndGreyBitmaps) {
 TEST(ImageResources, JpegIsTakenOverByteForByteEvenWithCompression) {
     TPDFToolkit toolkit;
     toolkit.CompressImages(1);
-    const std::string jpeg = EncodeJpeg(JpegSpec{});
+    const std::string jpeg = EncodeJpeg(JpegLayout{});
     TPDFImage* image = AddImage(toolkit, jpeg);
     ASSERT_NE(image, nullptr);
     EXPECT_EQ(DictionaryText(*image),
@@ -142,7 +142,7 @@ TEST(ImageResources, JpegIsTakenOverByteForByteEvenWithCompression) {
 
 TEST(ImageResources, GreyAndCmykJpegs) {
     TPDFToolkit toolkit;
-    JpegSpec grey;
+    JpegLayout grey;
     grey.components = 1;
     grey.left = {0};
     grey.right = {255};
@@ -151,7 +151,7 @@ TEST(ImageResources, GreyAndCmykJpegs) {
     EXPECT_NE(DictionaryText(*gray).find("/ColorSpace /DeviceGray\n/BitsPerComponent 8\n"),
               std::string::npos);
 
-    JpegSpec cmyk;
+    JpegLayout cmyk;
     cmyk.components = 4;
     cmyk.left = {0, 0, 0, 255};
     cmyk.right = {0, 0, 0, 0};

@@ -45,7 +45,7 @@ std::string ExifSegment(bool littleEndian, std::uint32_t xNum, std::uint32_t yNu
 
 TEST(JpegMarkerScan, LibjpegFileGivesSizeComponentsAndJfifDensity) {
     JpegInfo info;
-    ASSERT_TRUE(Scan(EncodeJpeg(JpegSpec{}), info));
+    ASSERT_TRUE(Scan(EncodeJpeg(JpegLayout{}), info));
     EXPECT_EQ(info.width, 16u);
     EXPECT_EQ(info.height, 8u);
     EXPECT_EQ(info.components, 3);
@@ -55,7 +55,7 @@ TEST(JpegMarkerScan, LibjpegFileGivesSizeComponentsAndJfifDensity) {
 }
 
 TEST(JpegMarkerScan, GreyCmykAndProgressiveFrames) {
-    JpegSpec grey;
+    JpegLayout grey;
     grey.components = 1;
     grey.left = {0};
     grey.right = {255};
@@ -65,7 +65,7 @@ TEST(JpegMarkerScan, GreyCmykAndProgressiveFrames) {
     EXPECT_EQ(info.components, 1);
     EXPECT_EQ(info.resolutionUnit, ImageResolutionUnit::PerCentimetre);
 
-    JpegSpec cmyk;
+    JpegLayout cmyk;
     cmyk.components = 4;
     cmyk.left = {0, 0, 0, 255};
     cmyk.right = {0, 0, 0, 0};
@@ -73,7 +73,7 @@ TEST(JpegMarkerScan, GreyCmykAndProgressiveFrames) {
     EXPECT_EQ(info.components, 4);
     EXPECT_EQ(info.xResolution, 0); // no JFIF segment
 
-    JpegSpec progressive;
+    JpegLayout progressive;
     progressive.progressive = true;
     progressive.width = 300;
     progressive.height = 2;
@@ -138,7 +138,7 @@ TEST(JpegMarkerScan, ScanDataOrEndBeforeAFrameIsRefused) {
 }
 
 TEST(JpegMarkerScan, EveryTruncationBeforeTheFrameEndFails) {
-    const std::string file = EncodeJpeg(JpegSpec{});
+    const std::string file = EncodeJpeg(JpegLayout{});
     JpegInfo info;
     ASSERT_TRUE(Scan(file, info));
     // Find the frame header end: the smallest prefix that still scans.
