@@ -10,7 +10,7 @@ root=$PWD
 
 scripts/deps
 cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DSTAMPADOC_TESTS=OFF -DSTAMPADOC_BENCH=OFF >/dev/null
-cmake --build build-bench --target stampadoc -j"$(nproc)" >/dev/null
+cmake --build build-bench --target stampadoc -j"$(nproc)" >/dev/null 2>&1 || { echo "bench: the build failed" >&2; exit 1; }
 program="$root/build-bench/stampadoc"
 
 data="$root/build-bench/bench"
