@@ -124,6 +124,16 @@ TEST_F(EndToEndTest, MissingLogoIsNoError) {
     EXPECT_EQ(JpegImages(pdf), 0u);
 }
 
+TEST_F(EndToEndTest, LogoThatIsNoImageKeepsTheDocument) {
+    WriteFile(folder / "ROTTO.JPG", "non un'immagine");
+    InstallExampleIni(folder, folder / "ROTTO.JPG");
+    const std::string pdf = folder / "ROTTO.PDF";
+    const std::string document = WriteDocument("DOC.TXT", pdf);
+    EXPECT_EQ(RunProgram(program, folder, "/I=" + Quoted(document) + " /F=11020N10 /C=1 /R=72"), "");
+    EXPECT_TRUE(Exists(document));
+    EXPECT_FALSE(Exists(pdf));
+}
+
 TEST_F(EndToEndTest, WithoutRowsPerPageTheUsageLineIsWrittenAndTheDocumentKept) {
     const std::string pdf = folder / "ARCHIVIO.PDF";
     const std::string document = WriteDocument("DOC.TXT", pdf);

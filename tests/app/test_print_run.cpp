@@ -184,6 +184,20 @@ TEST_F(PrintRunTest, LogoIsPlacedOnEveryPage) {
     EXPECT_EQ(jpegs, engine->pageCount);
 }
 
+TEST_F(PrintRunTest, LogoThatIsNoImageFailsAndKeepsTheEarlierFile) {
+    const std::string pdf = folder / "logo_rotto.pdf";
+    ASSERT_TRUE(Run(*MakeEngine(pdf)));
+    const std::string before = ReadFile(pdf);
+    const std::string logo = folder / "logo.jpg";
+    WriteFile(logo, "non un'immagine");
+    auto engine = MakeEngine(pdf);
+    engine->setCaptionDefaults(true);
+    engine->printLogo = true;
+    engine->logoFile = logo;
+    EXPECT_FALSE(Run(*engine));
+    EXPECT_EQ(ReadFile(pdf), before);
+}
+
 TEST_F(PrintRunTest, ForeignPdfFileIsLeftUntouched) {
     const std::string pdf = folder / "altrui.pdf";
     WriteForeignPdf(pdf);
