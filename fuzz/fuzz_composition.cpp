@@ -6,7 +6,7 @@
 #include <string>
 
 #include "app/engine_settings.h"
-#include "app/preview_engine.h"
+#include "app/engine_settings.h"
 #include "app/preview_output.h"
 #include "docdata/document_reader.h"
 #include "layout/composition_error.h"

@@ -35,3 +35,35 @@ EngineSettings MakeEngineSettings(const RunSettings& settings, const RunParamete
     engine.halftone = settings.halftone;
     return engine;
 }
+
+void HandSettingsToEngine(TStampaDocumentoBase& engine, const EngineSettings& settings,
+                          const TRecDocObjectBase& document) {
+    engine.leftMargin = settings.leftMargin;
+    engine.printTransportDetails = settings.printTransportDetails;
+    engine.layoutFlag1 = settings.layoutFlag1;
+    engine.layoutFlag2 = settings.layoutFlag2;
+    engine.setCaptionDefaults(settings.printLetterhead);
+    engine.printLogo = settings.printLogo;
+    engine.loadDocument(document, settings.altPriceDigit);
+    engine.layoutFlag5 = settings.layoutFlag5;
+    engine.layoutKind = settings.layoutKind;
+    engine.layoutFlag7 = settings.layoutFlag7;
+    engine.logoFile = settings.logoFile;
+    engine.optionP = settings.optionP;
+    engine.option92 = settings.option92;
+    engine.option93 = settings.option93;
+    engine.topRows = settings.topRows;
+    engine.bottomRows = settings.bottomRows;
+    engine.option94 = settings.option94;
+    engine.option95 = settings.option95;
+    engine.option96 = settings.option96;
+    engine.pdfFile = settings.pdfFile;
+    engine.currency = settings.currency;
+    engine.footerText1 = settings.footerText1;
+    engine.footerText2 = settings.footerText2;
+    engine.footerText3 = settings.footerText3;
+    engine.footerCompressed = settings.footerCompressed;
+    engine.footerSize = settings.footerSize;
+    engine.footerAlignment = settings.footerAlignment;
+    engine.halftone = settings.halftone;
+}

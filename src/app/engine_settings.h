@@ -3,6 +3,8 @@
 #include "app/layout_flags.h"
 #include "app/run_settings.h"
 #include "docdata/document_reader.h"
+#include "docdata/document_record.h"
+#include "layout/stampa_documento_base.h"
 
 #include <cstdint>
 #include <string>
@@ -43,3 +45,10 @@ struct EngineSettings {
 
 // The engine settings from the run settings (switches and INI file) and the document file's parameters.
 EngineSettings MakeEngineSettings(const RunSettings& settings, const RunParameters& fileParameters);
+
+// Hands every start-up setting to the print engine, in the order start-up uses: the left margin, layout
+// flag positions 1 to 3, position 4 (caption defaults, then the logo switch), the document record with
+// position 5, positions 6 to 8, the logo file, "/P=", the document file's options and reserved rows, the
+// PDF file and the INI settings.
+void HandSettingsToEngine(TStampaDocumentoBase& engine, const EngineSettings& settings,
+                          const TRecDocObjectBase& document);

@@ -3,7 +3,7 @@
 #include <ostream>
 
 #include "app/command_line.h"
-#include "app/preview_engine.h"
+#include "app/engine_settings.h"
 #include "app/startup.h"
 #include "layout/composition_error.h"
 #include "layout/render_page_png.h"

@@ -1,6 +1,7 @@
 #include "platform/ini_file.h"
 
 #include "util/numbers.h"
+#include "util/strings.h"
 
 #include <algorithm>
 #include <fstream>
@@ -20,20 +21,6 @@ std::string_view TrimBlanks(std::string_view text) {
     while (end > begin && IsBlank(text[end - 1]))
         --end;
     return text.substr(begin, end - begin);
-}
-
-char LowerAscii(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (LowerAscii(a[i]) != LowerAscii(b[i]))
-            return false;
-    }
-    return true;
 }
 
 std::string_view StripOneQuotePair(std::string_view value) {
@@ -108,7 +95,7 @@ void TIniFile::Parse(std::string_view text) {
 
 const TIniFile::Section* TIniFile::FindSection(std::string_view section) const {
     for (const Section& candidate : sections_) {
-        if (EqualIgnoringAsciiCase(candidate.name, section))
+        if (SameTextAscii(candidate.name, section))
             return &candidate;
     }
     return nullptr;
@@ -119,7 +106,7 @@ const TIniFile::Entry* TIniFile::FindEntry(std::string_view section, std::string
     if (found == nullptr)
         return nullptr;
     for (const Entry& entry : found->entries) {
-        if (EqualIgnoringAsciiCase(entry.key, key))
+        if (SameTextAscii(entry.key, key))
             return &entry;
     }
     return nullptr;

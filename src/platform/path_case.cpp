@@ -1,5 +1,7 @@
 #include "platform/path_case.h"
 
+#include "util/strings.h"
+
 #include <sys/stat.h>
 
 #include <dirent.h>
@@ -8,20 +10,6 @@
 #include <vector>
 
 namespace {
-
-char LowerAscii(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (LowerAscii(a[i]) != LowerAscii(b[i]))
-            return false;
-    }
-    return true;
-}
 
 bool EntryExists(const std::string& path) {
     struct stat info {};
@@ -41,7 +29,7 @@ std::string FindEntryIgnoringCase(const std::string& directory, std::string_view
     std::string best;
     while (const dirent* entry = readdir(dir.get())) {
         const std::string_view candidate(entry->d_name);
-        if (EqualIgnoringAsciiCase(candidate, name) && (best.empty() || candidate < best))
+        if (SameTextAscii(candidate, name) && (best.empty() || candidate < best))
             best = std::string(candidate);
     }
     return best;

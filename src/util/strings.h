@@ -5,6 +5,7 @@
 // routines are counted from 1, as in the document file's field numbering.
 
 #include <string>
+#include <string_view>
 
 // Removes leading and trailing characters with codes 0 to 32.
 std::string TrimControl(const std::string& text);
@@ -13,7 +14,7 @@ std::string TrimControl(const std::string& text);
 std::string UpperAscii(const std::string& text);
 
 // Compares two texts without regard to the case of the letters a to z.
-bool SameTextAscii(const std::string& a, const std::string& b);
+bool SameTextAscii(std::string_view a, std::string_view b);
 
 // The first N characters (empty for N <= 0, the whole text when N exceeds its length).
 std::string LeftPart(const std::string& text, int n);
