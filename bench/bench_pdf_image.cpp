@@ -1,8 +1,8 @@
 // Adding a page-size one-bit form bitmap (A4 at 600 dpi, 4960 x 7016 pixels) with image compression on
 // and saving the file, against zlib alone compressing the same sample bytes at its default level.
 
-#include "pdf/bmp_decoder.h"
-#include "pdf/pdf_toolkit.h"
+#include "pdf/images/bmp_decoder.h"
+#include "pdf/toolkit.h"
 
 #include <benchmark/benchmark.h>
 #include <zlib.h>

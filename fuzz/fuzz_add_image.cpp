@@ -1,7 +1,7 @@
 // Feeds arbitrary bytes to AddImageFromStream (format recognition, bitmap decoding, JPEG marker scan)
 // and draws whatever image comes out, with and without compression.
 
-#include "pdf/pdf_toolkit.h"
+#include "pdf/toolkit.h"
 
 #include <cstddef>
 #include <cstdint>

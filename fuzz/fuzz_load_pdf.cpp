@@ -7,7 +7,7 @@
 #include <string>
 #include <unistd.h>
 
-#include "pdf/pdf_toolkit.h"
+#include "pdf/toolkit.h"
 
 namespace {
 

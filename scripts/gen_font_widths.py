@@ -1,5 +1,5 @@
 #!/usr/bin/env python3
-"""Generates src/pdf/standard_font_widths.cpp: the per-code width tables of the 14
+"""Generates src/pdf/text/standard_font_widths.cpp: the per-code width tables of the 14
 standard Type 1 fonts.
 
 The widths come from the AFM files of Debian's fonts-urw-base35, whose fonts are
@@ -15,7 +15,7 @@ import pathlib
 import sys
 
 AFM_DIR = "/usr/share/fonts/type1/urw-base35"
-OUTPUT = pathlib.Path(__file__).resolve().parent.parent / "src/pdf/standard_font_widths.cpp"
+OUTPUT = pathlib.Path(__file__).resolve().parent.parent / "src/pdf/text/standard_font_widths.cpp"
 
 # Base font and AFM file, in the order of the standard font indexes.
 FONTS = [
@@ -140,7 +140,7 @@ def main():
 // Latin fonts: WinAnsiEncoding, codes 24 to 255, code 160 measured as the space glyph,
 // codes without a glyph 0. Symbol and ZapfDingbats: their built-in encodings, codes 32 to 254.
 
-#include "pdf/standard_font_widths.h"
+#include "pdf/text/standard_font_widths.h"
 
 // clang-format off
 const std::array<std::array<uint16_t, 256>, StandardFontCount> StandardFontWidths = {{{{

@@ -5,7 +5,7 @@
 #include "app/file_lock.h"
 #include "app/pdf_output.h"
 #include "layout/composition_error.h"
-#include "pdf/pdf_toolkit.h"
+#include "pdf/toolkit.h"
 #include "platform/file_exists.h"
 #include "util/strings.h"
 

@@ -1,7 +1,7 @@
 #include "layout/stampa_documento_base.h"
 
 #include "layout/fixed_text.h"
-#include "pdf/pdf_toolkit.h"
+#include "pdf/toolkit.h"
 #include "util/numbers.h"
 
 namespace {

@@ -74,7 +74,7 @@ protected:
         std::filesystem::copy_file(std::string(STAMPADOC_BIN_DIR) + "/stampadoc", program);
         std::filesystem::permissions(program, std::filesystem::perms::owner_all,
                                      std::filesystem::perm_options::add);
-        const std::string halftone = std::string(STAMPADOC_BIN_DIR) + "/retino.bmp";
+        const std::string halftone = std::string(STAMPADOC_SOURCE_DIR) + "/src/layout/retino.bmp";
         if (IsExistingFile(halftone))
             std::filesystem::copy_file(halftone, folder / "retino.bmp");
         folder.Write("stampadoc.INI", "[copie_documenti]\r\nF=2\r\n[margine_sinistro]\r\nF=120\r\n");

@@ -1,0 +1,68 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+
+#include <unistd.h>
+
+#include "layout/render_support.h"
+
+using namespace render_test;
+
+namespace {
+
+// Standard output of a shell command.
+std::string commandOutput(const std::string& command) {
+    std::string output;
+    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
+    if (!pipe) {
+        return output;
+    }
+    std::array<char, 4096> buffer;
+    std::size_t read = 0;
+    while ((read = std::fread(buffer.data(), 1, buffer.size(), pipe.get())) > 0) {
+        output.append(buffer.data(), read);
+    }
+    return output;
+}
+
+bool tesseractAvailable() {
+    return !commandOutput("command -v tesseract 2>/dev/null").empty();
+}
+
+} // namespace
+
+// The rendered invoice page read back by OCR: the form's captions, the customer and the total.
+TEST(RenderPageOcr, AnInvoicePageIsReadable) {
+    if (!tesseractAvailable()) {
+        GTEST_SKIP() << "tesseract is not installed";
+    }
+    RenderedDocument doc("fattura.txt");
+    doc.renderFirstPage();
+    ASSERT_FALSE(doc.engine.formStream.empty());
+    const std::string picture =
+        (std::filesystem::temp_directory_path() / ("stampadoc-ocr-" + std::to_string(::getpid()) + ".bmp"))
+            .string();
+    {
+        std::ofstream out(picture, std::ios::binary);
+        out << doc.engine.formStream;
+    }
+    const std::string text = commandOutput("tesseract '" + picture + "' stdout -l ita --dpi 600 2>/dev/null");
+    std::filesystem::remove(picture);
+    for (const char* expected :
+         {"DOCUMENTO", "PARTITA IVA CLIENTE", "CODICE CLIENTE", "IMPONIBILE", "SCADENZA", "BIANCHI MARIO"}) {
+        EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n--- OCR text:\n" << text;
+    }
+    // The OCR puts a blank after the decimal comma of the fixed-pitch amounts ("366, 00").
+    std::string compact;
+    for (char c : text) {
+        if (c != ' ') {
+            compact += c;
+        }
+    }
+    EXPECT_NE(compact.find("TOTALE366,00"), std::string::npos) << "--- OCR text:\n" << text;
+}

@@ -1,0 +1,51 @@
+#pragma once
+
+// A built program copied into a temporary folder of its own, with the halftone bitmap of the source tree
+// beside it. Tests run such a copy, never the program in the build folder, so that nothing left beside
+// the built program (an INI file of the demo, say) changes what they see. The folder is removed with
+// the object.
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <system_error>
+
+class InstalledProgram {
+public:
+    // Copies STAMPADOC_BIN_DIR/name into a new temporary folder; path() is empty when that fails.
+    explicit InstalledProgram(const std::string& name) {
+        namespace fs = std::filesystem;
+        std::string pattern = (fs::temp_directory_path() / "stampadoc-program-XXXXXX").string();
+        if (::mkdtemp(pattern.data()) == nullptr)
+            return;
+        folder_ = pattern;
+        std::error_code error;
+        const fs::path built = fs::path(STAMPADOC_BIN_DIR) / name;
+        fs::create_hard_link(built, folder_ / name, error);
+        if (error && !fs::copy_file(built, folder_ / name, error))
+            return;
+        fs::copy_file(fs::path(STAMPADOC_SOURCE_DIR) / "src/layout/retino.bmp", folder_ / "retino.bmp",
+                      error);
+        program_ = folder_ / name;
+    }
+    ~InstalledProgram() {
+        std::error_code ignored;
+        if (!folder_.empty())
+            std::filesystem::remove_all(folder_, ignored);
+    }
+    InstalledProgram(const InstalledProgram&) = delete;
+    InstalledProgram& operator=(const InstalledProgram&) = delete;
+
+    const std::filesystem::path& path() const { return program_; }
+    const std::filesystem::path& folder() const { return folder_; }
+
+    // Writes the INI file the program reads: its own name with the extension ".INI".
+    void WriteIni(const std::string& text) const {
+        std::ofstream(folder_ / (program_.stem().string() + ".INI"), std::ios::binary) << text;
+    }
+
+private:
+    std::filesystem::path folder_;
+    std::filesystem::path program_;
+};
