@@ -2,7 +2,7 @@
 #include "pdf/toolkit.h"
 
 #include "pdf/images/image_helpers.h"
-#include "pdf/images/jpeg_builder.h"
+#include "support/jpeg_builder.h"
 
 #include <gtest/gtest.h>
 

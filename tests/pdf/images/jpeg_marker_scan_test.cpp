@@ -1,7 +1,7 @@
 #include "pdf/images/jpeg_marker_scan.h"
 
 #include "pdf/images/bmp_builder.h"
-#include "pdf/images/jpeg_builder.h"
+#include "support/jpeg_builder.h"
 
 #include <gtest/gtest.h>
 
