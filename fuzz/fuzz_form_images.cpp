@@ -2,8 +2,8 @@
 // beside the executable) and the JPEG logo decoder used for direct printing. Neither may crash, read out
 // of bounds or allocate without bound, whatever the file holds.
 
-#include "platform/cairo_mono_bitmap.h"
 #include "platform/jpeg_image.h"
+#include "platform/mono_bitmap.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -8,8 +8,8 @@
 #include "layout/form_tables.h"
 #include "layout/render_page.h"
 #include "layout/stampa_documento_base.h"
-#include "platform/cairo_bitmap_target.h"
 #include "platform/jpeg_image.h"
+#include "platform/mono_page_bitmap.h"
 #include "util/strings.h"
 
 namespace {
@@ -353,9 +353,12 @@ bool TStampaDocumentoBase::RenderPage(int pageRows, int width, int margin, int h
     // Output.
     logoFrame = {};
     if (pdfOutput) {
-        CairoBitmapTarget target(2 * margin + width, height);
-        f.PlayTo(target, margin, 0);
-        formStream = target.bitmap().toBmp(kFormDotsPerInch);
+        if (!pageBitmap) {
+            pageBitmap = std::make_unique<MonoPageBitmap>();
+        }
+        // Drawn straight into formStream, whose memory serves page after page.
+        pageBitmap->begin(formStream, 2 * margin + width, height, kFormDotsPerInch);
+        f.PlayTo(*pageBitmap, margin, 0);
     } else if (printerCanvas.target != nullptr) {
         f.PlayTo(*printerCanvas.target, margin, 0);
     }
@@ -376,7 +379,7 @@ bool TStampaDocumentoBase::RenderPage(int pageRows, int width, int margin, int h
                     printerCanvas.topOffset;
                 const TLogoFrame box =
                     ComputeLogoFrame(margin, top, width, height, pageRows, image.width(), image.height());
-                printerCanvas.target->drawImage(image.surface(), box.left, box.top, box.right - box.left,
+                printerCanvas.target->drawImage(image.raster(), box.left, box.top, box.right - box.left,
                                                 box.bottom - box.top);
             }
         }

@@ -1,6 +1,6 @@
 #pragma once
 
-class CairoPageTarget;
+class PageTarget;
 
 // The logo box of a page in device units (1/600 inch for PDF output): left, top, right, bottom.
 struct TLogoFrame {
@@ -14,7 +14,7 @@ struct TLogoFrame {
 // The printer page that RenderPage draws on when the run prints directly: the page target, and the
 // vertical resolution and top unprintable offset that turn a text row into a device position.
 struct TPrinterCanvas {
-    CairoPageTarget* target = nullptr;
+    PageTarget* target = nullptr;
     int resolutionY = 600;
     int topOffset = 0;
 };

@@ -4,10 +4,8 @@
 #include <filesystem>
 #include <system_error>
 
-#include <cairo.h>
-
 #include "layout/stampa_documento_base.h"
-#include "platform/cairo_surface_target.h"
+#include "platform/rgb_page_image.h"
 
 namespace {
 
@@ -95,25 +93,15 @@ bool WritePreviewPicture(TStampaDocumentoBase& engine, int pageRows, int pageNum
     std::error_code error;
     std::filesystem::create_directories(pictures.directory, error);
 
-    cairo_surface_t* page = cairo_image_surface_create(CAIRO_FORMAT_RGB24, pageWidth, pageHeight);
-    if (cairo_surface_status(page) != CAIRO_STATUS_SUCCESS) {
-        cairo_surface_destroy(page);
+    RgbPageImage page(pageWidth, pageHeight);
+    if (page.empty()) {
         return false;
     }
-    cairo_t* cr = cairo_create(page);
-    cairo_set_source_rgb(cr, 1, 1, 1);
-    cairo_paint(cr);
-    cairo_destroy(cr);
     {
-        CairoSurfaceTarget target(page);
         OutputSettingsGuard guard(engine);
         engine.pdfOutput = false;
-        engine.printerCanvas = {&target, dpi, 0};
+        engine.printerCanvas = {&page, dpi, 0};
         engine.RenderPage(pageRows, formWidth, margin + formLeft, pageHeight);
     }
-    cairo_surface_flush(page);
-    const bool written = cairo_surface_write_to_png(page, PreviewPicturePath(pictures, pageNumber).c_str()) ==
-                         CAIRO_STATUS_SUCCESS;
-    cairo_surface_destroy(page);
-    return written;
+    return page.writePng(PreviewPicturePath(pictures, pageNumber));
 }

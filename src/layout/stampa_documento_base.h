@@ -12,6 +12,7 @@
 #include "layout/render_page.h"
 #include "layout/tav_meta_object.h"
 #include "layout/tav_perso_stampante_fatt.h"
+#include "platform/mono_page_bitmap.h"
 
 class TPDFToolkit;
 
@@ -87,6 +88,8 @@ public:
     std::unique_ptr<TTavMetaObject> form;
     // PDF output: the current page as a Windows bitmap, read back by AddImageFromStream.
     std::string formStream;
+    // PDF output: draws formStream; RenderPage creates it on first use and keeps its memory.
+    std::unique_ptr<MonoPageBitmap> pageBitmap;
     // PDF output: the logo box of the current page in 1/600 inch.
     TLogoFrame logoFrame;
     // Direct printing: the printer page RenderPage draws on.

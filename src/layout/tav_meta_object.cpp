@@ -3,121 +3,90 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <limits>
+#include <optional>
+#include <vector>
 
-#include "platform/cairo_page_target.h"
+#include "platform/mono_bitmap.h"
 
 namespace {
 
-void setColour(cairo_t* cr, TColor colour) {
-    cairo_set_source_rgb(cr, (colour & 0xFF) / 255.0, ((colour >> 8) & 0xFF) / 255.0,
-                         ((colour >> 16) & 0xFF) / 255.0);
-}
-
-// A repeating device-pixel pattern from the halftone bitmap: black where the bitmap is dark, white
-// elsewhere, so that a shaded fill is opaque like a Windows pattern brush.
-cairo_pattern_t* makeHalftonePattern(const MonoBitmap& bitmap) {
-    cairo_surface_t* tile = cairo_image_surface_create(CAIRO_FORMAT_RGB24, bitmap.width(), bitmap.height());
-    if (cairo_surface_status(tile) != CAIRO_STATUS_SUCCESS) {
-        cairo_surface_destroy(tile);
+// The halftone bitmap as the tile of a pattern brush; nullptr when the bitmap is missing or unreadable.
+std::shared_ptr<const PatternTile> loadHalftone(const std::string& path) {
+    const std::optional<MonoBitmap> bitmap = MonoBitmap::loadBmpFile(path);
+    if (!bitmap.has_value() || bitmap->empty()) {
         return nullptr;
     }
-    cairo_surface_flush(tile);
-    unsigned char* data = cairo_image_surface_get_data(tile);
-    const int stride = cairo_image_surface_get_stride(tile);
-    for (int y = 0; y < bitmap.height(); ++y) {
-        auto* row = reinterpret_cast<std::uint32_t*>(data + static_cast<std::size_t>(y) * stride);
-        for (int x = 0; x < bitmap.width(); ++x) {
-            row[x] = bitmap.black(x, y) ? 0x000000 : 0xFFFFFF;
+    auto tile = std::make_shared<PatternTile>();
+    tile->width = bitmap->width();
+    tile->height = bitmap->height();
+    tile->black.resize(static_cast<std::size_t>(tile->width) * tile->height);
+    for (int y = 0; y < tile->height; ++y) {
+        for (int x = 0; x < tile->width; ++x) {
+            tile->black[static_cast<std::size_t>(y) * tile->width + x] = bitmap->black(x, y) ? 1 : 0;
         }
     }
-    cairo_surface_mark_dirty(tile);
-    cairo_pattern_t* pattern = cairo_pattern_create_for_surface(tile);
-    cairo_surface_destroy(tile);
-    cairo_pattern_set_extend(pattern, CAIRO_EXTEND_REPEAT);
-    cairo_pattern_set_filter(pattern, CAIRO_FILTER_NEAREST);
-    return pattern;
+    return tile;
 }
 
 } // namespace
 
-TTavMetaObject::TTavMetaObject(const std::string& halftonePath) {
-    halftone_ = MonoBitmap::loadBmpFile(halftonePath);
-    if (halftone_.has_value() && halftone_->empty()) {
-        halftone_.reset();
-    }
-    if (halftone_.has_value()) {
-        halftonePattern_ = makeHalftonePattern(*halftone_);
-        if (halftonePattern_ == nullptr) {
-            halftone_.reset();
-        }
-    }
-}
+TTavMetaObject::TTavMetaObject(const std::string& halftonePath)
+    : metafile_(PageRecording::create()), halftone_(loadHalftone(halftonePath)) {}
 
 TTavMetaObject::~TTavMetaObject() {
     EndPage();
-    if (halftonePattern_ != nullptr) {
-        cairo_pattern_destroy(halftonePattern_);
-    }
 }
 
 bool TTavMetaObject::BeginPage(int width, const std::string& fontName, int origin, int normalW,
                                int compressedW, int rows, int height) {
     EndPage();
-    metafile_.clear();
+    metafile_->clear();
     const long windowWidth = static_cast<long>(normalW) * compressedW;
     const long windowHeight = static_cast<long>(rows) * CellHeight + 2L * CellHeight;
-    if (width <= 0 || height <= 0 || normalW <= 0 || compressedW <= 0 || windowHeight <= 0) {
+    if (width <= 0 || height <= 0 || normalW <= 0 || compressedW <= 0 || windowHeight <= 0 ||
+        windowWidth > std::numeric_limits<int>::max() || windowHeight > std::numeric_limits<int>::max()) {
         return false;
     }
     // The recording is unbounded: like a metafile, it keeps what lies right of or below the viewport.
-    if (metafile_.begin(width, height) == nullptr) {
+    canvas_ = metafile_->begin(width, height);
+    if (canvas_ == nullptr) {
         return false;
     }
-    canvas_ = metafile_.context();
     normalCellWidth_ = normalW;
     compressedCellWidth_ = compressedW;
     GridOrigin = origin;
     scaleX_ = static_cast<double>(width) / static_cast<double>(windowWidth);
     scaleY_ = static_cast<double>(height) / static_cast<double>(windowHeight);
+    canvas_->setMapping(static_cast<int>(windowWidth), static_cast<int>(windowHeight), width, height);
     active_ = true;
 
-    cairo_set_antialias(canvas_, CAIRO_ANTIALIAS_NONE);
-    cairo_font_options_t* options = cairo_font_options_create();
-    cairo_font_options_set_antialias(options, CAIRO_ANTIALIAS_NONE);
-    cairo_font_options_set_hint_style(options, CAIRO_HINT_STYLE_NONE);
-    cairo_font_options_set_hint_metrics(options, CAIRO_HINT_METRICS_OFF);
-    cairo_set_font_options(canvas_, options);
-    cairo_font_options_destroy(options);
-
-    fillDeviceRect(0, 0, width, height, false, clWhite);
+    // The page starts white.
+    canvas_->setBrush({DrawBrush::Kind::Solid, clWhite, nullptr});
+    canvas_->fillRect({0, 0, static_cast<int>(windowWidth), static_cast<int>(windowHeight)});
     penColor_ = clBlack;
     penWidth_ = 1;
     brushColor_ = clWhite;
     brushStyle_ = bsSolid;
     shading_ = false;
-    fontColor_ = clBlack;
+    SetFontColor(clBlack);
     fontName_ = fontName;
     fontStyle_ = 0;
-    face_ = nullptr;
     SetPitch(2);
     SetFontScale(100);
-    if (cairo_status(canvas_) != CAIRO_STATUS_SUCCESS) {
-        EndPage();
-        metafile_.clear();
-    }
     return active_;
 }
 
 void TTavMetaObject::EndPage() {
     if (canvas_ != nullptr) {
-        metafile_.end();
+        metafile_->end();
         canvas_ = nullptr;
     }
     active_ = false;
 }
 
-void TTavMetaObject::PlayTo(CairoPageTarget& target, int x, int y) const {
-    target.drawMetafile(metafile_, x, y);
+void TTavMetaObject::PlayTo(PageTarget& target, int x, int y) const {
+    target.play(*metafile_, x, y);
 }
 
 // --- Geometry -------------------------------------------------------------------------------------------
@@ -178,9 +147,15 @@ void TTavMetaObject::SetPitch(int pitch) {
     }
 }
 
+void TTavMetaObject::SetFontColor(TColor colour) {
+    fontColor_ = colour;
+    if (canvas_ != nullptr) {
+        canvas_->setTextColor(colour);
+    }
+}
+
 void TTavMetaObject::SetFontStyle(int style) {
     fontStyle_ = style & (kFontBold | kFontItalic);
-    face_ = nullptr;
     if (active_) {
         makeFont(metrics_.emHeight, metrics_.aveCharWidth);
     }
@@ -188,53 +163,35 @@ void TTavMetaObject::SetFontStyle(int style) {
 
 void TTavMetaObject::SetFontName(const std::string& name) {
     fontName_ = name;
-    face_ = nullptr;
     if (active_) {
         makeFont(metrics_.emHeight, metrics_.aveCharWidth);
     }
 }
 
 void TTavMetaObject::SetShading(bool on) {
-    if (halftone_.has_value()) {
+    if (halftone_ != nullptr) {
         shading_ = on;
     }
 }
 
-const FontFace* TTavMetaObject::currentFace() {
-    if (face_ == nullptr) {
-        face_ = fonts_.face(fontName_, fontStyle_);
-    }
-    return face_;
+FontRequest TTavMetaObject::fontRequest(int emHeight, int averageWidth) const {
+    return {fontName_, fontStyle_, emHeight, averageWidth};
 }
 
-TFontMetrics TTavMetaObject::metricsFor(const FontFace* face, int emHeight, int averageWidth) const {
-    TFontMetrics m;
-    m.emHeight = emHeight;
-    m.aveCharWidth = averageWidth;
-    if (face == nullptr || emHeight <= 0) {
-        return m;
-    }
-    const double perUnit = static_cast<double>(emHeight) / face->unitsPerEm();
-    m.ascent = static_cast<int>(std::lround(face->winAscent() * perUnit));
-    m.descent = static_cast<int>(std::lround(face->winDescent() * perUnit));
-    m.height = m.ascent + m.descent;
-    return m;
-}
-
-TFontMetrics TTavMetaObject::scaledMetrics(const FontFace* face, int percent) const {
+TFontMetrics TTavMetaObject::scaledMetrics(int percent) const {
     const int w = cellWidth() * percent / 100;
     const int hh = CellHeight * percent / 100;
     int n = hh;
-    TFontMetrics m = metricsFor(face, n, w);
+    TFontMetrics m = canvas_->fontMetrics(fontRequest(n, w));
     while (m.height > hh && n > 9) {
         --n;
-        m = metricsFor(face, n, w);
+        m = canvas_->fontMetrics(fontRequest(n, w));
     }
     return m;
 }
 
 void TTavMetaObject::makeFont(int emHeight, int averageWidth) {
-    metrics_ = metricsFor(currentFace(), emHeight, averageWidth);
+    metrics_ = canvas_->selectFont(fontRequest(emHeight, averageWidth));
 }
 
 int TTavMetaObject::SetFontScale(int percent) {
@@ -242,45 +199,39 @@ int TTavMetaObject::SetFontScale(int percent) {
     if (!active_ || percent < 0) {
         return previous;
     }
-    const TFontMetrics m = scaledMetrics(currentFace(), percent);
+    const TFontMetrics m = scaledMetrics(percent);
     makeFont(m.emHeight, m.aveCharWidth);
     scale_ = percent;
     return previous;
 }
 
 double TTavMetaObject::TextWidth(const std::string& text) const {
-    const FontFace* face = face_;
-    if (face == nullptr || face->averageCharWidth() <= 0) {
+    if (canvas_ == nullptr) {
         return 0.0;
     }
-    return static_cast<double>(face->textAdvance(text)) * metrics_.aveCharWidth / face->averageCharWidth();
+    return canvas_->textWidth(fontRequest(metrics_.emHeight, metrics_.aveCharWidth), text);
 }
 
 // --- Fills and outlines ---------------------------------------------------------------------------------
 
-void TTavMetaObject::fillDeviceRect(int x0, int y0, int x1, int y1, bool shaded, TColor colour) {
-    if (canvas_ == nullptr || x1 <= x0 || y1 <= y0) {
-        return;
-    }
-    cairo_save(canvas_);
-    if (shaded && halftonePattern_ != nullptr) {
-        cairo_set_source(canvas_, halftonePattern_);
+void TTavMetaObject::useBrush(int brushStyle) {
+    if (brushStyle == bsClear) {
+        canvas_->setBrush({DrawBrush::Kind::Clear, brushColor_, nullptr});
+    } else if (shading_ && halftone_ != nullptr) {
+        canvas_->setBrush({DrawBrush::Kind::Pattern, brushColor_, halftone_});
     } else {
-        setColour(canvas_, colour);
+        canvas_->setBrush({DrawBrush::Kind::Solid, brushColor_, nullptr});
     }
-    cairo_rectangle(canvas_, x0, y0, x1 - x0, y1 - y0);
-    cairo_fill(canvas_);
-    cairo_restore(canvas_);
 }
 
 void TTavMetaObject::FillCells(TCellPoint p1, TCellPoint p2) {
     if (!active_ || brushStyle_ == bsClear) {
         return;
     }
-    const TLogicalPoint a = LogicalToDevice(CellToPoint(CellPoint(p1.col, p1.row, p1.anchor)));
-    const TLogicalPoint b = LogicalToDevice(CellToPoint(CellPoint(p2.col, p2.row, p2.anchor)));
-    fillDeviceRect(std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x), std::max(a.y, b.y), shading_,
-                   brushColor_);
+    const TLogicalPoint a = CellToPoint(CellPoint(p1.col, p1.row, p1.anchor));
+    const TLogicalPoint b = CellToPoint(CellPoint(p2.col, p2.row, p2.anchor));
+    useBrush(brushStyle_);
+    canvas_->fillRect({std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x), std::max(a.y, b.y)});
 }
 
 void TTavMetaObject::DrawPolygon(std::span<const TCellPoint> points, int lastIndex, int brushStyle) {
@@ -291,29 +242,16 @@ void TTavMetaObject::DrawPolygon(std::span<const TCellPoint> points, int lastInd
     if (count == 0) {
         return;
     }
-    const int penPixels = std::max(1, static_cast<int>(std::lround(penWidth_ * scaleX_)));
-    // Odd pen widths are centred on pixel centres so that a line covers whole pixels.
-    const double offset = (penPixels % 2 == 1) ? 0.5 : 0.0;
-    cairo_save(canvas_);
-    cairo_new_path(canvas_);
+    std::vector<LogicalPoint> logical;
+    logical.reserve(count);
     for (std::size_t i = 0; i < count; ++i) {
         const TCellPoint& p = points[i];
-        const TLogicalPoint d = LogicalToDevice(CellToPoint(CellPoint(p.col, p.row, p.anchor)));
-        cairo_line_to(canvas_, d.x + offset, d.y + offset);
+        logical.push_back(CellToPoint(CellPoint(p.col, p.row, p.anchor)));
     }
-    cairo_close_path(canvas_);
-    if (brushStyle != bsClear) {
-        if (shading_ && halftonePattern_ != nullptr) {
-            cairo_set_source(canvas_, halftonePattern_);
-        } else {
-            setColour(canvas_, brushColor_);
-        }
-        cairo_fill_preserve(canvas_);
-    }
-    setColour(canvas_, penColor_);
-    cairo_set_line_width(canvas_, penPixels);
-    cairo_set_line_join(canvas_, CAIRO_LINE_JOIN_MITER);
-    cairo_set_line_cap(canvas_, CAIRO_LINE_CAP_SQUARE);
-    cairo_stroke(canvas_);
-    cairo_restore(canvas_);
+    DrawPen pen;
+    pen.colour = penColor_;
+    pen.width = penWidth_;
+    canvas_->setPen(pen);
+    useBrush(brushStyle);
+    canvas_->polygon(logical);
 }

@@ -5,16 +5,16 @@
 #include <span>
 #include <string>
 
-#include "platform/cairo_metafile.h"
-#include "platform/cairo_mono_bitmap.h"
-#include "platform/font_face.h"
+#include <memory>
 
-class CairoPageTarget;
+#include "platform/drawing_canvas.h"
+#include "platform/page_recording.h"
+#include "platform/page_target.h"
 
 // A colour as 0x00BBGGRR.
-using TColor = std::uint32_t;
-constexpr TColor clBlack = 0x000000;
-constexpr TColor clWhite = 0xFFFFFF;
+using TColor = DrawColor;
+constexpr TColor clBlack = kDrawBlack;
+constexpr TColor clWhite = kDrawWhite;
 
 // Brush styles of the form canvas.
 constexpr int bsSolid = 0;
@@ -28,20 +28,10 @@ struct TCellPoint {
     int anchor = 1;
 };
 
-struct TLogicalPoint {
-    int x = 0;
-    int y = 0;
-    bool operator==(const TLogicalPoint&) const = default;
-};
+using TLogicalPoint = LogicalPoint;
 
 // Metrics of the canvas font in logical units.
-struct TFontMetrics {
-    int height = 0; // the cell height: ascent plus descent
-    int ascent = 0;
-    int descent = 0;
-    int aveCharWidth = 0;
-    int emHeight = 0; // the character height the font was made with
-};
+using TFontMetrics = FontCellMetrics;
 
 // The form canvas: records one page (the page text and the pre-printed form) in cell coordinates of the
 // page's text grid, mapped anisotropically onto the device, and plays it back onto a page target.
@@ -61,13 +51,13 @@ public:
                    int height);
     void EndPage();
     // Plays the recorded page back onto a target with its origin at device point (x, y).
-    void PlayTo(CairoPageTarget& target, int x, int y) const;
+    void PlayTo(PageTarget& target, int x, int y) const;
 
     int SetFontScale(int percent);
     void SetPitch(int pitch);
     void SetPenColor(TColor colour) { penColor_ = colour; }
     void SetPenWidth(int width) { penWidth_ = width; }
-    void SetFontColor(TColor colour) { fontColor_ = colour; }
+    void SetFontColor(TColor colour);
     void SetBrushColor(TColor colour) { brushColor_ = colour; }
     void SetFontStyle(int style);
     void SetFontName(const std::string& name);
@@ -98,11 +88,11 @@ public:
     int Pitch() const { return pitch_; }
     bool Active() const { return active_; }
     int Scale() const { return scale_; }
-    bool HasHalftone() const { return halftone_.has_value(); }
+    bool HasHalftone() const { return halftone_ != nullptr; }
     const TFontMetrics& TextMetrics() const { return metrics_; }
     int NormalCellWidth() const { return normalCellWidth_; }
     int CompressedCellWidth() const { return compressedCellWidth_; }
-    const CairoMetafile& Metafile() const { return metafile_; }
+    const PageRecording& Metafile() const { return *metafile_; }
 
     // Row-text codes that switch to and from the second pitch.
     char CompressOnChar = 0;
@@ -113,32 +103,20 @@ public:
     int RowOffset = 0;
 
 private:
-    struct LogicalRect {
-        int left = 0;
-        int top = 0;
-        int right = 0;
-        int bottom = 0;
-    };
-
     int cellWidth() const { return pitch_ == 2 ? compressedCellWidth_ : normalCellWidth_; }
+    FontRequest fontRequest(int emHeight, int averageWidth) const;
     // Re-creates the canvas font with an em height and average width in logical units.
     void makeFont(int emHeight, int averageWidth);
-    // Font metrics for the current font face at an em height and average width.
-    TFontMetrics metricsFor(const FontFace* face, int emHeight, int averageWidth) const;
-    // The font and metrics that a scale would give, without changing the canvas.
-    TFontMetrics scaledMetrics(const FontFace* face, int percent) const;
-    const FontFace* currentFace();
-    void fillDeviceRect(int x0, int y0, int x1, int y1, bool shaded, TColor colour);
-    // Windows DrawText on a logical rectangle, emulated from the format bits; answers the text height.
+    // The metrics that a scale would give, without changing the canvas font.
+    TFontMetrics scaledMetrics(int percent) const;
+    void useBrush(int brushStyle);
+    // DrawText on a logical rectangle; answers the text height.
     int drawText(const LogicalRect& rect, const std::string& text, int format);
-    void showLine(double x, double baseline, const std::string& text);
     LogicalRect cellRect(TCellPoint gridCell, int cols, int rows) const;
 
-    CairoMetafile metafile_;
-    cairo_t* canvas_ = nullptr;
-    FontCatalog fonts_;
-    std::optional<MonoBitmap> halftone_;
-    cairo_pattern_t* halftonePattern_ = nullptr;
+    std::unique_ptr<PageRecording> metafile_;
+    DrawingCanvas* canvas_ = nullptr;
+    std::shared_ptr<const PatternTile> halftone_;
 
     bool active_ = false;
     int pitch_ = 0;
@@ -150,7 +128,6 @@ private:
 
     std::string fontName_ = "Courier New";
     int fontStyle_ = 0;
-    const FontFace* face_ = nullptr;
     TFontMetrics metrics_;
     TColor penColor_ = clBlack;
     int penWidth_ = 1;

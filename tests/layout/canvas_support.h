@@ -3,7 +3,8 @@
 #include <string>
 
 #include "layout/tav_meta_object.h"
-#include "platform/cairo_bitmap_target.h"
+#include "platform/mono_bitmap.h"
+#include "platform/mono_page_bitmap.h"
 
 // Canvas helpers for the tests: a page whose device units equal its logical units, so that cell
 // geometry can be checked pixel by pixel.
@@ -24,9 +25,11 @@ inline bool beginIdentityPage(TTavMetaObject& canvas) {
 
 // Plays the recorded page onto a white bitmap of the page's size.
 inline MonoBitmap render(const TTavMetaObject& canvas) {
-    CairoBitmapTarget target(kWidth, kHeight);
+    std::string bmp;
+    MonoPageBitmap target;
+    target.begin(bmp, kWidth, kHeight, 600);
     canvas.PlayTo(target, 0, 0);
-    return target.bitmap();
+    return MonoBitmap::fromBmp(bmp).value_or(MonoBitmap());
 }
 
 } // namespace canvas_test

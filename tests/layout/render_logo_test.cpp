@@ -8,8 +8,8 @@
 
 #include "layout/render_page.h"
 #include "layout/render_support.h"
-#include "platform/cairo_jpeg_writer.h"
-#include "platform/cairo_surface_target.h"
+#include "platform/jpeg_writer.h"
+#include "platform/rgb_page_image.h"
 
 using namespace render_test;
 
@@ -110,32 +110,20 @@ TEST(RenderPageLogo, PrinterOutputStretchesTheJpegIntoItsBox) {
     doc.engine.printLogo = true;
     doc.engine.logoFile = logo;
     // A small printer page: 1000 x 1400 device units with margin 20, 120 dots per inch.
-    cairo_surface_t* surface = cairo_image_surface_create(CAIRO_FORMAT_RGB24, 1040, 1400);
-    cairo_t* cr = cairo_create(surface);
-    cairo_set_source_rgb(cr, 1, 1, 1);
-    cairo_paint(cr);
-    cairo_destroy(cr);
-    {
-        CairoSurfaceTarget target(surface);
-        doc.engine.printerCanvas = {&target, 120, 0};
-        doc.engine.ComposePages(kRows, doc.params.ColumnHeadings, [&] {
-            doc.engine.RenderPage(kRows, 1000, 20, 1400);
-            return false;
-        });
-    }
+    RgbPageImage page(1040, 1400);
+    doc.engine.printerCanvas = {&page, 120, 0};
+    doc.engine.ComposePages(kRows, doc.params.ColumnHeadings, [&] {
+        doc.engine.RenderPage(kRows, 1000, 20, 1400);
+        return false;
+    });
     // wmax = 1000 / 80 x 35 = 420, hmax = 1400 / 72 x 18 = 342: box 420 x 210 at (20, 120 / 6 = 20).
-    cairo_surface_flush(surface);
-    const auto pixel = [&](int x, int y) {
-        const unsigned char* data = cairo_image_surface_get_data(surface);
-        return reinterpret_cast<const std::uint32_t*>(data + static_cast<std::size_t>(y) *
-                                                                 cairo_image_surface_get_stride(surface))[x] &
-               0xFFFFFF;
+    const auto red = [&](int x, int y) {
+        const DrawColor p = page.pixel(x, y);
+        return (p & 0xFF) > 180 && ((p >> 8) & 0xFF) < 80;
     };
-    const auto red = [](std::uint32_t p) { return ((p >> 16) & 0xFF) > 180 && ((p >> 8) & 0xFF) < 80; };
-    EXPECT_TRUE(red(pixel(230, 125)));
-    EXPECT_TRUE(red(pixel(438, 228)));
-    EXPECT_FALSE(red(pixel(445, 125)));
-    EXPECT_FALSE(red(pixel(230, 235)));
-    cairo_surface_destroy(surface);
+    EXPECT_TRUE(red(230, 125));
+    EXPECT_TRUE(red(438, 228));
+    EXPECT_FALSE(red(445, 125));
+    EXPECT_FALSE(red(230, 235));
     std::filesystem::remove(logo);
 }

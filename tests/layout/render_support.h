@@ -5,7 +5,7 @@
 
 #include "docdata/document_reader.h"
 #include "layout/stampa_documento_base.h"
-#include "platform/cairo_mono_bitmap.h"
+#include "platform/mono_bitmap.h"
 
 // A document composed and rendered as a PDF run renders it: A4 at 600 units per inch, 72 rows, a left
 // margin of 120. Positions of form cells are computed here from the grid: a cell is 20 units high and

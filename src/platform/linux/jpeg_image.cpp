@@ -5,7 +5,6 @@
 #include <cstdio>
 #include <fstream>
 #include <iterator>
-#include <utility>
 #include <vector>
 
 #include <jpeglib.h>
@@ -117,32 +116,6 @@ std::string readWholeFile(const std::string& path) {
 
 } // namespace
 
-JpegImage::~JpegImage() {
-    if (surface_ != nullptr) {
-        cairo_surface_destroy(surface_);
-    }
-}
-
-JpegImage::JpegImage(JpegImage&& other) noexcept : surface_(std::exchange(other.surface_, nullptr)) {}
-
-JpegImage& JpegImage::operator=(JpegImage&& other) noexcept {
-    if (this != &other) {
-        if (surface_ != nullptr) {
-            cairo_surface_destroy(surface_);
-        }
-        surface_ = std::exchange(other.surface_, nullptr);
-    }
-    return *this;
-}
-
-int JpegImage::width() const {
-    return surface_ != nullptr ? cairo_image_surface_get_width(surface_) : 0;
-}
-
-int JpegImage::height() const {
-    return surface_ != nullptr ? cairo_image_surface_get_height(surface_) : 0;
-}
-
 JpegImage JpegImage::loadFile(const std::string& path) {
     return decode(readWholeFile(path));
 }
@@ -162,31 +135,18 @@ bool JpegImage::readFileSize(const std::string& path, int& width, int& height) {
 }
 
 JpegImage JpegImage::decode(const std::string& bytes) {
+    JpegImage image;
     if (bytes.empty()) {
-        return JpegImage();
+        return image;
     }
-    std::vector<std::uint32_t> pixels;
     unsigned width = 0;
     unsigned height = 0;
-    if (!decodeInto(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(), pixels, width,
-                    height)) {
-        return JpegImage();
+    if (!decodeInto(reinterpret_cast<const unsigned char*>(bytes.data()), bytes.size(), image.raster_.pixels,
+                    width, height)) {
+        image.raster_.pixels.clear();
+        return image;
     }
-    cairo_surface_t* surface =
-        cairo_image_surface_create(CAIRO_FORMAT_RGB24, static_cast<int>(width), static_cast<int>(height));
-    if (cairo_surface_status(surface) != CAIRO_STATUS_SUCCESS) {
-        cairo_surface_destroy(surface);
-        return JpegImage();
-    }
-    cairo_surface_flush(surface);
-    unsigned char* data = cairo_image_surface_get_data(surface);
-    const int stride = cairo_image_surface_get_stride(surface);
-    for (unsigned y = 0; y < height; ++y) {
-        auto* row = reinterpret_cast<std::uint32_t*>(data + static_cast<std::size_t>(y) * stride);
-        for (unsigned x = 0; x < width; ++x) {
-            row[x] = pixels[static_cast<std::size_t>(y) * width + x];
-        }
-    }
-    cairo_surface_mark_dirty(surface);
-    return JpegImage(surface);
+    image.raster_.width = static_cast<int>(width);
+    image.raster_.height = static_cast<int>(height);
+    return image;
 }

@@ -1,4 +1,4 @@
-#include "platform/cairo_mono_bitmap.h"
+#include "platform/mono_bitmap.h"
 
 #include <algorithm>
 #include <fstream>

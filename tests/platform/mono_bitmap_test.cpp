@@ -2,9 +2,7 @@
 
 #include <string>
 
-#include "platform/cairo_bitmap_target.h"
-#include "platform/cairo_metafile.h"
-#include "platform/cairo_mono_bitmap.h"
+#include "platform/mono_bitmap.h"
 
 namespace {
 
@@ -18,7 +16,7 @@ std::string bytes(std::initializer_list<int> values) {
 
 } // namespace
 
-TEST(CairoMonoBitmap, WindowsBitmapOfAThreeByTwoPicture) {
+TEST(MonoBitmap, WindowsBitmapOfAThreeByTwoPicture) {
     MonoBitmap bitmap(3, 2);
     bitmap.setBlack(0, 0, true); // top-left
     bitmap.setBlack(2, 1, true); // bottom-right
@@ -36,7 +34,7 @@ TEST(CairoMonoBitmap, WindowsBitmapOfAThreeByTwoPicture) {
     EXPECT_EQ(bmp.substr(62, 8), bytes({0xC0, 0, 0, 0, 0x60, 0, 0, 0}));
 }
 
-TEST(CairoMonoBitmap, ReadsBackWhatItWrites) {
+TEST(MonoBitmap, ReadsBackWhatItWrites) {
     MonoBitmap bitmap(37, 5);
     for (int i = 0; i < 37; i += 3) {
         bitmap.setBlack(i, i % 5, true);
@@ -52,7 +50,7 @@ TEST(CairoMonoBitmap, ReadsBackWhatItWrites) {
     }
 }
 
-TEST(CairoMonoBitmap, RefusesDamagedBitmaps) {
+TEST(MonoBitmap, RefusesDamagedBitmaps) {
     MonoBitmap bitmap(8, 8);
     std::string bmp = bitmap.toBmp(600);
     EXPECT_FALSE(MonoBitmap::fromBmp(bmp.substr(0, 40)).has_value());
@@ -69,7 +67,7 @@ TEST(CairoMonoBitmap, RefusesDamagedBitmaps) {
     EXPECT_FALSE(MonoBitmap::loadBmpFile("/nonexistent/retino.bmp").has_value());
 }
 
-TEST(CairoMonoBitmap, TheShippedHalftoneIsALightSeamlessPattern) {
+TEST(MonoBitmap, TheShippedHalftoneIsALightSeamlessPattern) {
     const auto tile = MonoBitmap::loadBmpFile(std::string(STAMPADOC_SOURCE_DIR) + "/src/layout/retino.bmp");
     ASSERT_TRUE(tile.has_value());
     const long area = static_cast<long>(tile->width()) * tile->height();
@@ -88,27 +86,4 @@ TEST(CairoMonoBitmap, TheShippedHalftoneIsALightSeamlessPattern) {
             EXPECT_FALSE(tile->black(x, below)) << x << "," << y;
         }
     }
-}
-
-TEST(CairoBitmapTarget, PlaysARecordingBackAtAnOffsetInBlackAndWhite) {
-    CairoMetafile metafile;
-    cairo_t* cr = metafile.begin(100, 100);
-    ASSERT_NE(cr, nullptr);
-    cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
-    cairo_set_source_rgb(cr, 0.3, 0.3, 0.3); // dark grey: black
-    cairo_rectangle(cr, 10, 10, 20, 20);
-    cairo_fill(cr);
-    cairo_set_source_rgb(cr, 0.8, 0.8, 0.8); // light grey: white
-    cairo_rectangle(cr, 50, 10, 20, 20);
-    cairo_fill(cr);
-    cairo_rectangle(cr, 0, 600, 10, 10); // far below the nominal size: kept, like a metafile
-    cairo_set_source_rgb(cr, 0, 0, 0);
-    cairo_fill(cr);
-    metafile.end();
-    CairoBitmapTarget target(200, 700);
-    target.drawMetafile(metafile, 5, 0);
-    const MonoBitmap& page = target.bitmap();
-    EXPECT_EQ(page.countBlack(15, 10, 35, 30), 400);
-    EXPECT_EQ(page.countBlack(0, 0, 200, 600), 400);
-    EXPECT_EQ(page.countBlack(5, 600, 15, 610), 100);
 }

@@ -1,11 +1,12 @@
 #include <gtest/gtest.h>
 
 #include "platform/font_cp1252.h"
-#include "platform/font_face.h"
+#include "platform/linux/font_face.h"
 
-// "Courier New" and "Arial" resolve through fontconfig to the metric-compatible Liberation fonts.
+// "Courier New" and "Arial" resolve to the metric-compatible Liberation fonts.
 TEST(FontFace, CourierNewHasTheMetricsOfItsMetricCompatibleFont) {
-    const auto font = FontFace::open("Courier New", 0);
+    FontCatalog catalog;
+    const FontFace* font = catalog.face("Courier New", 0);
     ASSERT_NE(font, nullptr);
     EXPECT_EQ(font->unitsPerEm(), 2048);
     EXPECT_EQ(font->averageCharWidth(), 1229); // Courier New's average width
@@ -16,8 +17,9 @@ TEST(FontFace, CourierNewHasTheMetricsOfItsMetricCompatibleFont) {
 }
 
 TEST(FontFace, ArialIsProportionalAndHasABoldFace) {
-    const auto regular = FontFace::open("Arial", 0);
-    const auto bold = FontFace::open("Arial", kFontBold);
+    FontCatalog catalog;
+    const FontFace* regular = catalog.face("Arial", 0);
+    const FontFace* bold = catalog.face("Arial", kFontBold);
     ASSERT_NE(regular, nullptr);
     ASSERT_NE(bold, nullptr);
     EXPECT_LT(regular->advance('i'), regular->advance('M'));
@@ -30,6 +32,20 @@ TEST(FontFace, CatalogKeepsOneFacePerFamilyAndStyle) {
     EXPECT_NE(a, nullptr);
     EXPECT_EQ(catalog.face("Arial", kFontBold | kFontItalic), a);
     EXPECT_NE(catalog.face("Arial", 0), a);
+}
+
+// The standard PDF fonts come from the URW base35 set; a symbol font reads its own codes.
+TEST(FontFace, StandardFontsAreTheInstalledUrwFonts) {
+    FontCatalog catalog;
+    const FontFace* times = catalog.standardFace("TimesNewRoman,Bold");
+    const FontFace* courier = catalog.standardFace("Courier");
+    const FontFace* symbol = catalog.standardFace("Symbol");
+    ASSERT_NE(times, nullptr);
+    ASSERT_NE(courier, nullptr);
+    ASSERT_NE(symbol, nullptr);
+    EXPECT_EQ(times, catalog.face("Nimbus Roman", kFontBold));
+    EXPECT_EQ(courier->advance('i'), courier->advance('M'));
+    EXPECT_NE(symbol->glyphIndex('a'), 0u); // alpha
 }
 
 TEST(FontCp1252, MapsTheWindowsBytesToUnicode) {
