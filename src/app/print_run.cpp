@@ -9,20 +9,10 @@
 #include "platform/file_exists.h"
 #include "util/strings.h"
 
-#include <istream>
-#include <streambuf>
+#include <sstream>
 #include <string>
 
 namespace {
-
-// Reads a string in place, without copying the page picture.
-class StringReadBuffer : public std::streambuf {
-public:
-    explicit StringReadBuffer(const std::string& bytes) {
-        char* begin = const_cast<char*>(bytes.data());
-        setg(begin, begin, begin + bytes.size());
-    }
-};
 
 // Frees the page buffer when the run ends, on every exit path.
 struct PageBufferRelease {
@@ -84,9 +74,11 @@ bool OutputPdfPage(TStampaDocumentoBase& engine, TPDFToolkit& pdf) {
                                     engine.leftMargin, height);
 
     if (result) {
-        StringReadBuffer buffer(engine.formStream);
-        std::istream picture(&buffer);
+        // The picture moves into the stream and back, so that the toolkit reads it without a copy and its
+        // memory serves the next page.
+        std::istringstream picture(std::move(engine.formStream));
         TPDFImage* image = pdf.AddImageFromStream(picture, 0);
+        engine.formStream = std::move(picture).str();
         result = image != nullptr && pdf.SelectImage(image) > 0 &&
                  pdf.DrawImage(kPictureInset, 0, pdf.PageWidth() - 2 * kPictureInset, pdf.PageHeight()) > 0;
     }
@@ -111,8 +103,12 @@ bool OutputPdfPage(TStampaDocumentoBase& engine, TPDFToolkit& pdf) {
         }
     }
 
-    // The picture of a page is large: give its memory back at once.
-    std::string().swap(engine.formStream);
+    // The page picture's memory serves page after page; after the last page it is given back before the
+    // file is saved.
+    if (engine.isLastPage()) {
+        std::string().swap(engine.formStream);
+        engine.pageBitmap.reset();
+    }
 
     if (result && !engine.isLastPage())
         result = pdf.NewPage() > 0;

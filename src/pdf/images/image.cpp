@@ -1,9 +1,9 @@
 #include "pdf/images/image.h"
 
 #include "pdf/images/bmp_decoder.h"
-#include "pdf/images/image_flate.h"
 #include "pdf/images/image_format.h"
 #include "pdf/model/document.h"
+#include "platform/sample_compressor.h"
 
 #include <initializer_list>
 #include <utility>
@@ -70,7 +70,7 @@ std::unique_ptr<TPDFImage> MakeBitmapImage(TPDFDocument& document, std::string_v
         pieces.push_back(bitmap.samples);
     std::string streamData;
     if (compress) {
-        if (!DeflateImageSamples(pieces, streamData))
+        if (!document.sampleCompressor.compress(pieces, streamData))
             return nullptr;
     } else if (inPlace) {
         streamData.reserve(pieces.size() * pieces.front().size());

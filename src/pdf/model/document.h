@@ -14,6 +14,7 @@
 #include "pdf/model/page_tree.h"
 #include "pdf/model/structure.h"
 #include "pdf/text/font.h"
+#include "platform/sample_compressor.h"
 
 class TPDFImage;
 
@@ -77,6 +78,8 @@ public:
     double scale = 1.0; // user units per point
     int origin = 0;     // 0 bottom-left, 1 top-left, 2 top-right, 3 bottom-right
     int compressImages = 0;
+    // Compresses image samples; kept with the document so that its memory serves image after image.
+    SampleCompressor sampleCompressor;
     int resourceCounter = 0;
     bool encrypted = false;
     bool linearized = false;

@@ -1,0 +1,60 @@
+#!/usr/bin/env bash
+# The whole process of a 1-page invoice into a new PDF file (build-bench/stampadoc, Release) against
+# Ghostscript rendering a comparable one-page vector invoice (bench/vector_invoice.pdf) to a 600 dpi PBM
+# file: median wall times of alternating runs, and their ratio (the goal is at most 0.8).
+# Also the peak memory of the 100-page invoice (the goal is at most 64 MB).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+runs=${RUNS:-15}
+
+scripts/deps
+cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DSTAMPADOC_TESTS=OFF -DSTAMPADOC_BENCH=OFF >/dev/null
+cmake --build build-bench --target stampadoc -j"$(nproc)" >/dev/null 2>&1 || { echo "bench: the build failed" >&2; exit 1; }
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cp build-bench/stampadoc src/layout/retino.bmp "$work/"
+
+# The test invoice with `lines` document lines and line 97 naming `pdf` (as bench/print_run.sh does).
+make_invoice() { # lines pdf output
+  awk -v lines="$1" -v pdf="$2" '
+    NR <= 99 { head[NR] = $0; next }
+    { body[++n] = $0 }
+    END {
+      for (i = 1; i <= 99; i++) {
+        if (i == 97) print "\"97\",\"" pdf "\"";
+        else if (i == 98) print "\"98\",\"" lines "\"";
+        else print head[i];
+      }
+      for (i = 1; i <= lines; i++) print body[(i - 1) % n + 1];
+    }' tests/data/print_run/fattura.txt >"$3"
+}
+make_invoice 10 "$work/UNO.PDF" "$work/uno.tpl"
+
+milliseconds() { echo $(( ($(date +%s%N) - $1) / 1000000 )); }
+median() { sort -n | awk '{ v[NR] = $1 } END { print v[int((NR + 1) / 2)] }'; }
+
+: >"$work/ours"
+: >"$work/gs"
+for _ in $(seq "$runs"); do
+  rm -f "$work"/UNO.PDF*
+  cp "$work/uno.tpl" "$work/uno.txt"
+  start=$(date +%s%N)
+  "$work/stampadoc" "/I=$work/uno.txt" /F=11110N10 /C=1 /R=72 >/dev/null 2>&1
+  milliseconds "$start" >>"$work/ours"
+  [ ! -e "$work/uno.txt" ] || { echo "bench: the run failed" >&2; exit 1; }
+  start=$(date +%s%N)
+  gs -q -dNOPAUSE -dBATCH -dSAFER -sDEVICE=pbmraw -r600 -o "$work/page.pbm" bench/vector_invoice.pdf
+  milliseconds "$start" >>"$work/gs"
+done
+ours=$(median <"$work/ours")
+ghost=$(median <"$work/gs")
+echo "1-page invoice into a new PDF file: ${ours} ms (median of $runs)"
+echo "Ghostscript, vector invoice to a 600 dpi PBM: ${ghost} ms"
+awk -v a="$ours" -v b="$ghost" 'BEGIN { printf "ratio %.2f (goal at most 0.80)\n", a / b }'
+
+make_invoice 4175 "$work/CENTO.PDF" "$work/cento.txt"
+/usr/bin/time -v -o "$work/time.txt" "$work/stampadoc" "/I=$work/cento.txt" /F=11110N10 /C=1 /R=72 >/dev/null 2>&1
+peak=$(awk -F': ' '/Maximum resident set size/ { print $2 }' "$work/time.txt")
+wall=$(awk -F': ' '/Elapsed \(wall clock\)/ { print $2 }' "$work/time.txt")
+echo "100-page invoice: $(pdfinfo "$work/CENTO.PDF" | awk '/^Pages:/ { print $2 }') pages, wall $wall, peak memory $((peak / 1024)) MB (goal at most 64)"
