@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <random>
 #include <string>
 #include <vector>
 
@@ -10,14 +11,22 @@
 namespace {
 
 // zlib's own inflate, as a PDF reader would read the stream.
-std::string inflated(const std::string& compressed, std::size_t size) {
-    std::string out(size + 1, '\0');
+std::string Inflate(const std::string& compressed, std::size_t size) {
+    std::string out(size + 16, '\0');
     uLongf length = out.size();
     if (uncompress(reinterpret_cast<Bytef*>(out.data()), &length,
                    reinterpret_cast<const Bytef*>(compressed.data()), compressed.size()) != Z_OK)
-        return "damaged";
+        return "inflate failed";
     out.resize(length);
     return out;
+}
+
+std::string RandomBytes(std::size_t size, unsigned seed) {
+    std::mt19937 random(seed);
+    std::string bytes(size, '\0');
+    for (char& c : bytes)
+        c = static_cast<char>(random());
+    return bytes;
 }
 
 } // namespace
@@ -35,11 +44,43 @@ TEST(SampleCompressor, PiecesInflateToTheirConcatenationImageAfterImage) {
     for (int image = 0; image < 2; ++image) {
         ASSERT_TRUE(compressor.compress(views, out));
         EXPECT_EQ(static_cast<unsigned char>(out[0]), 0x78); // a zlib header
-        EXPECT_LT(out.size(), rows.size() / 20);
-        EXPECT_EQ(inflated(out, rows.size()), rows);
+        EXPECT_EQ(Inflate(out, rows.size()), rows);
     }
+    // One piece, and empty pieces among others.
     ASSERT_TRUE(compressor.compress({std::string_view(rows)}, out));
-    EXPECT_EQ(inflated(out, rows.size()), rows);
+    EXPECT_EQ(Inflate(out, rows.size()), rows);
+    ASSERT_TRUE(compressor.compress({"first row ", std::string_view(), "third row"}, out));
+    EXPECT_EQ(Inflate(out, 64), "first row third row");
+}
+
+TEST(SampleCompressor, NoLargerThanZlibAtItsDefaultLevel) {
+    const std::string samples = RandomBytes(1000, 1) + std::string(50000, '\xFF') + RandomBytes(300, 2);
+    SampleCompressor compressor;
+    std::string out;
+    ASSERT_TRUE(compressor.compress({samples}, out));
+    uLongf length = compressBound(samples.size());
+    std::string reference(length, '\0');
+    ASSERT_EQ(compress2(reinterpret_cast<Bytef*>(reference.data()), &length,
+                        reinterpret_cast<const Bytef*>(samples.data()), samples.size(),
+                        Z_DEFAULT_COMPRESSION),
+              Z_OK);
+    EXPECT_LE(out.size(), length);
+    EXPECT_EQ(Inflate(out, samples.size()), samples);
+}
+
+TEST(SampleCompressor, IncompressibleDataAndNothingAtAll) {
+    std::vector<std::string> rows;
+    for (unsigned i = 0; i < 300; ++i)
+        rows.push_back(RandomBytes(3000, i));
+    const std::vector<std::string_view> pieces(rows.begin(), rows.end());
+    SampleCompressor compressor;
+    std::string out;
+    ASSERT_TRUE(compressor.compress(pieces, out));
+    std::string all;
+    for (const std::string& row : rows)
+        all += row;
+    EXPECT_GT(out.size(), all.size());
+    EXPECT_EQ(Inflate(out, all.size()), all);
     ASSERT_TRUE(compressor.compress({}, out));
-    EXPECT_EQ(inflated(out, 0), "");
+    EXPECT_EQ(Inflate(out, 0), "");
 }

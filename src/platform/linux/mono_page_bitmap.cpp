@@ -64,18 +64,28 @@ struct LightPixels {
 };
 
 // Four pixels as four white bits (the first pixel highest); the pixels are left white for the next band.
+// Whether 64 pixels are all white, tested a vector at a time.
+inline bool allWhite(const std::uint16_t* pixels) {
+    using Vector = std::uint64_t __attribute__((vector_size(32)));
+    Vector all;
+    std::memcpy(&all, pixels, sizeof all);
+    for (int k = 1; k < 4; ++k) {
+        Vector next;
+        std::memcpy(&next, pixels + 16 * k, sizeof next);
+        all &= next;
+    }
+    return (all[0] & all[1] & all[2] & all[3]) == ~std::uint64_t{0};
+}
+
 inline unsigned packFour(std::uint16_t* pixels, const LightPixels& table) {
     std::uint64_t group;
     std::memcpy(&group, pixels, sizeof group);
-    if (group == ~std::uint64_t{0}) {
-        return 0xF;
-    }
-    // Pure black and white pixels, as solid drawing leaves them, read by their top bits.
+    // Pure black and white pixels, as solid drawing leaves them, are read by their top bits, which one
+    // multiplication gathers into a nibble, the first pixel highest.
     const std::uint64_t top = (group >> 15) & 0x0001000100010001ULL;
     unsigned bits = 0;
     if (group == top * 0xFFFF) {
-        bits =
-            static_cast<unsigned>((top & 1) << 3 | (top >> 16 & 1) << 2 | (top >> 32 & 1) << 1 | (top >> 48));
+        bits = static_cast<unsigned>((top * 0x0008000400020001ULL) >> 48) & 0xF;
     } else {
         for (int i = 0; i < 4; ++i) {
             bits |= table.light[pixels[i]] ? 0x8u >> i : 0u;
@@ -213,14 +223,7 @@ private:
         int i = 0;
         // A page is mostly white: 64 pixels at a time are recognised as white with one test.
         for (; i + 8 <= whole; i += 8) {
-            const auto* bytes = reinterpret_cast<const unsigned char*>(pixels + 8 * i);
-            std::uint64_t all = ~std::uint64_t{0};
-            for (int w = 0; w < 16; ++w) {
-                std::uint64_t word;
-                std::memcpy(&word, bytes + 8 * w, sizeof word);
-                all &= word;
-            }
-            if (all == ~std::uint64_t{0}) {
+            if (allWhite(pixels + 8 * i)) {
                 std::memset(out + i, 0xFF, 8);
                 continue;
             }

@@ -41,7 +41,7 @@ public:
             for (std::string_view piece : pieces) {
                 total += piece.size();
             }
-            reserve(gathered_, gatheredSize_, total);
+            reserve(gathered_, gatheredSize_, total, true);
             if (gathered_ == nullptr && total > 0) {
                 return false;
             }
@@ -55,7 +55,7 @@ public:
             input = std::string_view(gathered_.get(), total);
         }
         const std::size_t bound = libdeflate_zlib_compress_bound(compressor_, input.size());
-        reserve(compressed_, compressedSize_, bound);
+        reserve(compressed_, compressedSize_, bound, false);
         if (compressed_ == nullptr) {
             return false;
         }
@@ -74,9 +74,12 @@ private:
     };
     using Buffer = std::unique_ptr<char, FreeBuffer>;
 
-    static void reserve(Buffer& buffer, std::size_t& size, std::size_t wanted) {
+    // The gathered samples are all touched: huge pages make that cheap. The output buffer is of the
+    // worst-case size but only its head is written: plain pages keep the rest out of memory.
+    static void reserve(Buffer& buffer, std::size_t& size, std::size_t wanted, bool hugePages) {
         if (size < wanted) {
-            buffer.reset(AllocateHugePageBuffer(wanted));
+            buffer.reset(hugePages ? AllocateHugePageBuffer(wanted)
+                                   : static_cast<char*>(std::malloc(wanted)));
             size = buffer ? wanted : 0;
         }
     }
