@@ -581,7 +581,12 @@ void CairoCanvas::drawImageMask(const SampleImage& mask, const DrawMatrix& place
         setColourSource(cr, mode, colour);
         cairo_rectangle(cr, 0, 0, w, h);
         cairo_clip(cr);
-        cairo_mask_surface(cr, stencil.get(), 0, 0);
+        // A stencil stays crisp, and its edge samples reach the edge of its box.
+        cairo_pattern_t* pattern = cairo_pattern_create_for_surface(stencil.get());
+        cairo_pattern_set_extend(pattern, CAIRO_EXTEND_PAD);
+        cairo_pattern_set_filter(pattern, CAIRO_FILTER_NEAREST);
+        cairo_mask(cr, pattern);
+        cairo_pattern_destroy(pattern);
         cairo_restore(cr);
     });
 }
