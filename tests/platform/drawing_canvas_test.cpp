@@ -105,7 +105,7 @@ TEST(DrawingCanvas, ColoursFromGreyRgbAndCmyk) {
     EXPECT_EQ(RgbColor(1.0, 0.0, 0.0), kRed);
     EXPECT_EQ(CmykColor(0, 1, 1, 0), kRed);
     EXPECT_EQ(CmykColor(0, 0, 0, 1), kDrawBlack);
-    EXPECT_EQ(CmykColor(0.2, 0, 0, 0.9), RgbColor(0, 26, 26)); // cyan and black saturate
+    EXPECT_EQ(CmykColor(0.5, 0, 0, 0.75), RgbColor(0, 64, 64)); // cyan and black saturate
     EXPECT_TRUE(IsDarkColor(RgbColor(127, 127, 127)));
     EXPECT_FALSE(IsDarkColor(RgbColor(128, 128, 128)));
 }
