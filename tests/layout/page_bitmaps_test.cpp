@@ -108,8 +108,9 @@ TEST_P(PageBitmaps, SamplesMatchTheGoldenSums) {
         // The example INI file, with its logo named by full path.
         std::string ini = ReadFile(kSource / "examples/stampadoc.ini");
         const std::string logo = "examples/logo.jpg";
-        for (size_t at = ini.find(logo); at != std::string::npos; at = ini.find(logo, at + 1))
-            ini.replace(at, logo.size(), (kSource / logo).string());
+        const std::string full = (kSource / logo).string();
+        for (size_t at = ini.find(logo); at != std::string::npos; at = ini.find(logo, at + full.size()))
+            ini.replace(at, logo.size(), full);
         program.WriteIni(ini);
     }
     const fs::path work = program.folder();
