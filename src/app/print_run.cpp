@@ -4,6 +4,7 @@
 #include "app/credit_line.h"
 #include "app/file_lock.h"
 #include "app/pdf_output.h"
+#include "app/print_run_direct.h"
 #include "layout/composition_error.h"
 #include "pdf/toolkit.h"
 #include "platform/file_exists.h"
@@ -118,10 +119,11 @@ bool OutputPdfPage(TStampaDocumentoBase& engine, TPDFToolkit& pdf) {
 } // namespace
 
 bool TStampaDocumentoBase::printRun(int copies, int rowCount, const ColumnHeadingList& ColumnHeadings) {
-    static_cast<void>(copies); // the copies of a PDF file are the delivery's, which is not available
-    // Direct printing draws on an open print job, and the delivery prints the saved PDF file; neither
-    // is available here, so such a run fails before anything is produced and the document file stays.
-    if (!pdfOutput || !pdfToolkit || pdfFile.empty() || !TrimControl(printerName).empty())
+    if (!pdfOutput)
+        return PrintDirectly(*this, copies, rowCount, ColumnHeadings);
+    // The delivery prints the saved PDF file; it is not available here, so such a run fails before
+    // anything is produced and the document file stays.
+    if (!pdfToolkit || pdfFile.empty() || !TrimControl(printerName).empty())
         return false;
     TPDFToolkit& pdf = *pdfToolkit;
 

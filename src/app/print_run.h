@@ -12,5 +12,7 @@
 // - a toolkit step fails: no further pages, the file is not saved;
 // - a printer is named: delivering the saved file to a printer is not available, so the run fails
 //   before anything is written and the document can be printed again unchanged;
-// - direct printing (no PDF file): there is no print job to draw on.
+// - direct printing (no PDF file): no print job is open, or the job stops taking pages.
+//
+// Direct printing draws every page on the open print job of Printer() (print_run_direct.h).
 #include "layout/stampa_documento_base.h"

@@ -3,11 +3,14 @@
 #include "app/command_line.h"
 #include "app/ini_settings.h"
 #include "app/print_run_job.h"
+#include "app/printer_selection.h"
+#include "app/printer_utilities.h"
 #include "app/run_mode.h"
 #include "app/startup_paths.h"
 #include "platform/file_exists.h"
 #include "platform/ini_file.h"
 #include "platform/path_case.h"
+#include "platform/printer.h"
 #include "util/dates.h"
 #include "util/numbers.h"
 #include "util/strings.h"
@@ -93,24 +96,42 @@ void printDocumentFile(RunSettings& settings, const StartupEnvironment& environm
     // 2-3. The document record, filled from the document file with its run parameters.
     DocumentPrintJob job = LoadDocumentFile(settings);
 
-    // 4. Direct printing (no PDF file named) needs the printer selected and a print job open. Printer
-    // selection is not part of the program yet, so it fails: nothing is printed and the file stays.
-    if (job.fileParameters.OutputPdfPath.empty())
-        return;
+    // 4. Direct printing (no PDF file named): select the printer and open the print job. A printer that
+    // is not installed, or a spooler that refuses the job: nothing is printed and the file stays.
+    const bool direct = job.fileParameters.OutputPdfPath.empty();
+    int printerIndex = -1;
+    if (direct) {
+        printerIndex = OpenDirectPrintJob(settings.printerName);
+        if (printerIndex < 0)
+            return;
+    }
 
     // 5-6. Transport date text and the INI settings of the document's code.
     CompleteDocumentSettings(job, settings, environment);
 
-    // PDF output takes its rows per page from "/R=". Without a positive value the page buffer would have
-    // no rows, and a value beyond any sheet would make it allocate without bound: the run ends here,
-    // before any engine exists, with the usage message, and the document file stays.
-    if (!job.engine.pdfFile.empty() && (job.rowsPerPage <= 0 || job.rowsPerPage > MaxRowsPerPage)) {
-        settings.usageFlag = true;
+    // 9. Rows per page: those of the printer's page when printing directly. PDF output takes "/R=", or
+    // when it gives no positive value and a printer is named, the rows of that printer's page, so that
+    // the pages fit the sheet the file is printed on.
+    if (direct) {
+        job.rowsPerPage = printableRows(printerIndex);
+    } else if (job.rowsPerPage <= 0 && !TrimControl(settings.printerName).empty()) {
+        const int index = SelectPrinterIndex(settings.printerName);
+        job.rowsPerPage = index >= 0 ? printableRows(index) : 0;
+    }
+
+    // Without a positive row count the page buffer would have no rows, and a count beyond any sheet
+    // would make it allocate without bound: the run ends here, before any engine exists, and the
+    // document file stays. PDF output writes the usage message (no "/R="); an open job is cancelled.
+    if (job.rowsPerPage <= 0 || job.rowsPerPage > MaxRowsPerPage) {
+        if (direct)
+            Printer().abortDoc();
+        else
+            settings.usageFlag = true;
         return;
     }
 
-    // 7-11. The print engine receives the job and runs the print run; only a successful run deletes the
-    // document file.
+    // 7-11. The print engine receives the job and runs the print run, and an open print job is ended;
+    // only a successful run deletes the document file.
     RunDocumentPrintJob(job, settings.printerName);
 }
 

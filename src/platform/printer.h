@@ -16,13 +16,13 @@ struct PrinterEntry {
 
 // What a printer's device context tells of its page, in printer dots.
 struct PrinterPageMetrics {
-    int resolutionX = 0;     // dots per inch across
-    int resolutionY = 0;     // dots per inch down
-    int physicalWidth = 0;   // the whole sheet
+    int resolutionX = 0;   // dots per inch across
+    int resolutionY = 0;   // dots per inch down
+    int physicalWidth = 0; // the whole sheet
     int physicalHeight = 0;
-    int offsetX = 0;         // left and top unprintable offsets
+    int offsetX = 0; // left and top unprintable offsets
     int offsetY = 0;
-    int printableWidth = 0;  // the printable area
+    int printableWidth = 0; // the printable area
     int printableHeight = 0;
     bool operator==(const PrinterPageMetrics&) const = default;
 };
@@ -51,6 +51,9 @@ public:
     // Ends the job and hands it to the spooler; a job on which nothing was drawn is cancelled instead,
     // since a blank sheet is no copy. False when there is no job or the spooler did not take it.
     virtual bool endDoc() = 0;
+    // Cancels the open job: nothing drawn on it reaches a sheet. For a run that failed, whose document
+    // stays to be printed again. Nothing happens without a job.
+    virtual void abortDoc() = 0;
 };
 
 // The platform's printer: CUPS on Linux, the Windows spooler and GDI on Windows.

@@ -2,6 +2,7 @@
 // document file on every path that does not end with the PDF file saved.
 
 #include "app/print_run_support.h"
+#include "support/no_spooler.h"
 
 #include <gtest/gtest.h>
 
@@ -57,6 +58,7 @@ protected:
         return path;
     }
 
+    NoSpooler noSpooler; // no printer is installed
     TempFolder folder;
     std::string program;
 };

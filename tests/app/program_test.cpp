@@ -4,6 +4,7 @@
 #include "app/document_file_text.h"
 #include "platform/file_exists.h"
 #include "platform/scratch_folder.h"
+#include "support/no_spooler.h"
 
 #include <gtest/gtest.h>
 
@@ -80,6 +81,7 @@ protected:
         folder.Write("stampadoc.INI", "[copie_documenti]\r\nF=2\r\n[margine_sinistro]\r\nF=120\r\n");
     }
 
+    NoSpooler noSpooler; // a printer named here is never found
     ScratchFolder folder;
     std::string program = folder / "stampadoc";
 };
@@ -106,7 +108,7 @@ TEST_F(ProgramTest, InvalidSwitchesPrintTheUsageLine) {
 }
 
 TEST_F(ProgramTest, DirectPrintInvocationKeepsTheDocumentFile) {
-    // Direct printing cannot select a printer yet: nothing is printed, so the document file stays.
+    // No printer is installed: nothing is printed, so the document file stays.
     const std::string text = DocumentFileText({{1, ",\"F\""}, {2, ",\"Fattura\""}});
     const std::string document = folder.Write("Export/Documento.txt", text);
     const ProgramResult result =

@@ -6,6 +6,7 @@
 #include "app/process_state_guard.h"
 #include "platform/file_exists.h"
 #include "platform/scratch_folder.h"
+#include "support/no_spooler.h"
 #include "util/dates.h"
 
 #include <gtest/gtest.h>
@@ -28,6 +29,7 @@ std::string ReadWholeFile(const std::string& path) {
 class StartupTest : public ::testing::Test {
 protected:
     ProcessStateGuard state;
+    NoSpooler noSpooler; // no printer is installed
     ScratchFolder folder;
     std::string executable = folder / "stampadoc";
 

@@ -19,6 +19,7 @@ public:
         std::string title;
         std::vector<std::unique_ptr<RgbPageImage>> pages;
         bool ended = false;
+        bool aborted = false;
     };
 
     std::vector<PrinterEntry> entries;
@@ -28,9 +29,7 @@ public:
     std::vector<Job> jobs;
 
     // A 100 dpi A4 sheet with a sixth of an inch unprintable on every side.
-    static PrinterPageMetrics SmallA4() {
-        return {100, 100, 827, 1169, 17, 17, 793, 1135};
-    }
+    static PrinterPageMetrics SmallA4() { return {100, 100, 827, 1169, 17, 17, 793, 1135}; }
 
     std::vector<PrinterEntry> printers() override { return entries; }
     int defaultPrinterIndex() override { return defaultIndex; }
@@ -43,7 +42,7 @@ public:
     bool beginDoc(const std::string& deviceName, const std::string& title) override {
         if (refuseJobs || open() || !metrics.count(deviceName))
             return false;
-        jobs.push_back({deviceName, title, {}, false});
+        jobs.push_back({deviceName, title, {}, false, false});
         addPage();
         return true;
     }
@@ -62,6 +61,12 @@ public:
             return false;
         jobs.back().ended = true;
         return true;
+    }
+    void abortDoc() override {
+        if (open()) {
+            jobs.back().ended = true;
+            jobs.back().aborted = true;
+        }
     }
 
 private:
