@@ -7,6 +7,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <memory>
 
 using namespace print_run_test;
@@ -105,6 +107,32 @@ TEST_F(PrintingEndToEndTest, ThreeCopiesAreOneJobOfReadablePagesWithoutCreditLin
     const std::string tail =
         RunCommand("tesseract " + Quoted(render(pages, 300)) + " stdout -l ita 2>/dev/null | tr -d ' '");
     EXPECT_NE(tail.find("TOTALE1.454,56"), std::string::npos) << tail;
+}
+
+TEST_F(PrintingEndToEndTest, TheCupsPdfQueuePrintsThroughTheFilterChain) {
+    const std::string output = PrintScheduler::pdfFolder();
+    if (output.empty())
+        GTEST_SKIP() << "the scheduler has no cups-pdf queue (it runs only as root)";
+    const auto printedFiles = [&] {
+        std::vector<std::string> files;
+        for (const auto& entry : std::filesystem::directory_iterator(output))
+            files.push_back(entry.path().string());
+        return files;
+    };
+    const size_t before = printedFiles().size();
+    const std::string document = CopyOfExampleInvoice();
+    EXPECT_EQ(Run("/I=" + Quoted(document) + " /S=PDF /C=2 /F=101200N0"), "");
+    EXPECT_FALSE(Exists(document));
+    PrintScheduler::WaitForQueue("PDF");
+    const std::vector<std::string> files = printedFiles();
+    ASSERT_EQ(files.size(), before + 1);
+    const std::string printed =
+        *std::max_element(files.begin(), files.end(), [](const auto& a, const auto& b) {
+            return std::filesystem::last_write_time(a) < std::filesystem::last_write_time(b);
+        });
+    EXPECT_TRUE(QpdfCheckPasses(printed));
+    // The queue's A4 sheet at 300 dpi holds 70 rows, as the raw queue's.
+    EXPECT_EQ(PdfPages(printed), 2 * InvoicePagesAt70Rows());
 }
 
 TEST_F(PrintingEndToEndTest, AQueueNameInLowerCaseFindsTheQueue) {

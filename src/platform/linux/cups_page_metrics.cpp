@@ -32,22 +32,29 @@ void defaultResolution(http_t* http, cups_dest_t* dest, cups_dinfo_t* info, int&
     }
 }
 
-// The default media with its margins; a queue without media information (a raw queue) gets the size of
-// its media-default name without margins, or A4.
+// The queue's default media (media-default) with its margins. A queue that describes no such media (a
+// raw queue) gets the size its name gives, without margins; a queue without a default media, the media
+// libcups takes for default, or A4. (libcups' own default-media lookup may answer another size than
+// media-default, so the name comes first.)
 MediaExtent defaultMedia(http_t* http, cups_dest_t* dest, cups_dinfo_t* info) {
     cups_size_t size{};
+    ipp_attribute_t* attribute = cupsFindDestDefault(http, dest, info, "media");
+    const char* name = attribute != nullptr ? ippGetString(attribute, 0, nullptr) : nullptr;
+    if (name != nullptr) {
+        if (cupsGetDestMediaByName(http, dest, info, name, CUPS_MEDIA_FLAGS_DEFAULT, &size) &&
+            size.width > 0 && size.length > 0)
+            return {size.width, size.length, size.left, size.right, size.top, size.bottom};
+        const pwg_media_t* media = pwgMediaForPWG(name);
+        if (media == nullptr)
+            media = pwgMediaForLegacy(name);
+        if (media != nullptr)
+            return {media->width, media->length, 0, 0, 0, 0};
+    }
     if (cupsGetDestMediaDefault(http, dest, info, CUPS_MEDIA_FLAGS_DEFAULT, &size) && size.width > 0 &&
         size.length > 0)
         return {size.width, size.length, size.left, size.right, size.top, size.bottom};
-    const char* name = cupsGetOption("media-default", dest->num_options, dest->options);
-    if (ipp_attribute_t* attribute = cupsFindDestDefault(http, dest, info, "media"))
-        name = ippGetString(attribute, 0, nullptr);
-    const pwg_media_t* media = name != nullptr ? pwgMediaForPWG(name) : nullptr;
-    if (media == nullptr && name != nullptr)
-        media = pwgMediaForLegacy(name);
-    if (media == nullptr)
-        media = pwgMediaForPWG("iso_a4_210x297mm");
-    return {media->width, media->length, 0, 0, 0, 0};
+    const pwg_media_t* a4 = pwgMediaForPWG("iso_a4_210x297mm");
+    return {a4->width, a4->length, 0, 0, 0, 0};
 }
 
 } // namespace

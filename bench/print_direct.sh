@@ -1,0 +1,74 @@
+#!/usr/bin/env bash
+# Direct printing with build-bench/stampadoc (Release, no sanitizers) into the raw queue of a private CUPS
+# scheduler (scripts/print-scheduler), which keeps the job's bytes: wall time and peak memory of the
+# program for a 1-page and a 100-page invoice, each beside the same invoice written into a new PDF file
+# (the reference, measured in the same run), with the ratio of the two.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+root=$PWD
+
+scripts/deps
+cmake -S . -B build-bench -DCMAKE_BUILD_TYPE=Release -DSTAMPADOC_TESTS=OFF -DSTAMPADOC_BENCH=OFF >/dev/null
+cmake --build build-bench --target stampadoc -j"$(nproc)" >/dev/null 2>&1 || { echo "bench: the build failed" >&2; exit 1; }
+program="$root/build-bench/stampadoc"
+
+work=$(mktemp -d)
+eval "$(scripts/print-scheduler start)"
+trap 'rm -rf "$work"; scripts/print-scheduler stop "$STAMPADOC_SCHEDULER_DIR"' EXIT
+export HOME="$work"
+
+# The test invoice with `lines` document lines (its own lines repeated); line 97 names `pdf` (empty:
+# printed directly).
+make_invoice() { # lines pdf output
+  awk -v lines="$1" -v pdf="$2" '
+    NR <= 99 { head[NR] = $0; next }
+    { body[++n] = $0 }
+    END {
+      for (i = 1; i <= 99; i++) {
+        if (i == 97) print "\"97\",\"" pdf "\"";
+        else if (i == 98) print "\"98\",\"" lines "\"";
+        else print head[i];
+      }
+      for (i = 1; i <= lines; i++) print body[(i - 1) % n + 1];
+    }' tests/data/print_run/fattura.txt >"$3"
+}
+
+# Runs the program; sets wall (seconds) and peak (KiB).
+measure() { # document switches...
+  local document=$1 stats="$work/time.txt"
+  shift
+  /usr/bin/time -f '%e %M' -o "$stats" "$program" "/I=$document" /F=11110N10 /C=1 "$@" >/dev/null 2>&1
+  if [ -e "$document" ]; then echo "bench: the run on $document failed" >&2; exit 1; fi
+  read -r wall peak <"$stats"
+}
+
+pages() { pdfinfo "$1" | awk '/^Pages:/ { print $2 }'; }
+
+compare() { # name lines
+  make_invoice "$2" "$work/RIF.PDF" "$work/rif.txt"
+  measure "$work/rif.txt" /R=70
+  local ref_wall=$wall ref_peak=$peak ref_pages
+  ref_pages=$(pages "$work/RIF.PDF")
+  rm -f "$work/RIF.PDF"
+
+  make_invoice "$2" "" "$work/stampa.txt"
+  local last
+  last=$(ls "$STAMPADOC_SCHEDULER_DIR/out/GREZZA" 2>/dev/null | wc -l)
+  measure "$work/stampa.txt" /S=GREZZA
+  local start=$SECONDS
+  until [ "$(ls "$STAMPADOC_SCHEDULER_DIR/out/GREZZA" 2>/dev/null | grep -c '\.prn$')" -gt "$((last / 2))" ]; do
+    [ $((SECONDS - start)) -lt 120 ] || { echo "bench: the job did not reach the queue" >&2; exit 1; }
+    sleep 0.05
+  done
+  local job
+  job=$(ls -t "$STAMPADOC_SCHEDULER_DIR"/out/GREZZA/*.prn | head -1)
+  printf '%s\n' "$1"
+  printf '  PDF file (reference): wall %6.2f s  peak %7d KiB  %4d pages\n' "$ref_wall" "$ref_peak" "$ref_pages"
+  printf '  direct printing:      wall %6.2f s  peak %7d KiB  %4d pages, %d bytes sent\n' "$wall" "$peak" \
+    "$(pages "$job")" "$(stat -c %s "$job")"
+  awk -v w="$wall" -v rw="$ref_wall" -v p="$peak" -v rp="$ref_peak" \
+    'BEGIN { printf "  ratio direct/PDF:     wall %6.2f    peak %7.2f\n", (rw > 0 ? w / rw : 0), p / rp }'
+}
+
+compare "1-page invoice" 10
+compare "100-page invoice" 4175
