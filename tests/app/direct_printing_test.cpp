@@ -109,6 +109,18 @@ TEST_F(DirectPrintingTest, CopiesArePrintedInOneJobAndTheDocumentFileGoes) {
     EXPECT_EQ(job.pages[0]->countDark(0, 0, 827, 1169), job.pages[3]->countDark(0, 0, 827, 1169));
 }
 
+TEST_F(DirectPrintingTest, PdfOutputWithANamedPrinterAndNoRowsTakesThePrintersRows) {
+    document = folder / "FATTURA.TXT";
+    WriteFile(document, InvoiceText(folder / "ARCHIVIO.PDF"));
+    std::ostringstream out;
+    RunStampadoc({"/I=" + document, "/F=101200N0", "/C=1", "/S=MAGAZZINO"}, folder / "stampadoc", out);
+    EXPECT_EQ(out.str(), ""); // rows from the printer: no usage line
+    printer->metrics.erase("Magazzino");
+    RunStampadoc({"/I=" + document, "/F=101200N0", "/C=1", "/S=MAGAZZINO"}, folder / "stampadoc", out);
+    EXPECT_EQ(out.str(), "Esecuzione non consentita\n");
+    EXPECT_TRUE(Exists(document));
+}
+
 TEST_F(DirectPrintingTest, ZeroCopiesFromTheIniFilePrintNothingAndSucceed) {
     EXPECT_EQ(RunDocument("/S=PREDEFINITA /C=2", "[copie_documenti]\r\nF=0\r\n"), "");
     EXPECT_FALSE(Exists(document));

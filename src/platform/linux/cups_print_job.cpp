@@ -140,6 +140,8 @@ void CupsPrintJob::cancel() {
     if (ended_)
         return;
     ended_ = true;
+    if (jobId_ <= 0 || http_ == nullptr)
+        return; // the job was never created
     if (started_) {
         // The document is still open: drop the connection, so that the scheduler never receives its end,
         // and cancel the job on a new one.
