@@ -2,6 +2,7 @@
 #include "app/print_run.h"
 
 #include "app/credit_line.h"
+#include "app/delivery.h"
 #include "app/file_lock.h"
 #include "app/pdf_output.h"
 #include "layout/composition_error.h"
@@ -118,10 +119,14 @@ bool OutputPdfPage(TStampaDocumentoBase& engine, TPDFToolkit& pdf) {
 } // namespace
 
 bool TStampaDocumentoBase::printRun(int copies, int rowCount, const ColumnHeadingList& ColumnHeadings) {
-    static_cast<void>(copies); // the copies of a PDF file are the delivery's, which is not available
-    // Direct printing draws on an open print job, and the delivery prints the saved PDF file; neither
-    // is available here, so such a run fails before anything is produced and the document file stays.
-    if (!pdfOutput || !pdfToolkit || pdfFile.empty() || !TrimControl(printerName).empty())
+    // Direct printing draws on an open print job, which is not available here: such a run fails before
+    // anything is produced and the document file stays.
+    if (!pdfOutput || !pdfToolkit || pdfFile.empty())
+        return false;
+    // A printer the saved file cannot reach fails the run before anything is written, so that running
+    // the document again does not archive it twice.
+    const bool delivering = !TrimControl(printerName).empty();
+    if (delivering && !IsDeliveryPrinterInstalled(printerName))
         return false;
     TPDFToolkit& pdf = *pdfToolkit;
 
@@ -156,5 +161,8 @@ bool TStampaDocumentoBase::printRun(int copies, int rowCount, const ColumnHeadin
     if (result)
         result = pdf.SaveToFile(pdfFile) > 0;
     pdf.RemoveDocument(pdf.SelectedDocument());
+    // The saved file is printed while the lock is still held, so that it holds no later run's pages yet.
+    if (result && delivering)
+        result = deliver(copies);
     return result;
 }
