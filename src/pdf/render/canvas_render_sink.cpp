@@ -90,6 +90,25 @@ DrawBrush SolidBrush(const RenderColor& color) {
     return brush;
 }
 
+// An upright image covers whole device dots: its edges go to the nearest dot boundaries (at least one
+// dot apart), as a picture is stretched onto a printer's page, so that its edges stay crisp.
+RenderMatrix OnWholeDots(const RenderMatrix& m) {
+    if (m.b != 0 || m.c != 0)
+        return m;
+    const auto edges = [](double start, double extent, double& newStart, double& newExtent) {
+        const double from = std::round(start);
+        double to = std::round(start + extent);
+        if (to == from)
+            to = from + (extent < 0 ? -1 : 1);
+        newStart = from;
+        newExtent = to - from;
+    };
+    RenderMatrix snapped = m;
+    edges(m.e, m.a, snapped.e, snapped.a);
+    edges(m.f, m.d, snapped.f, snapped.d);
+    return snapped;
+}
+
 bool IsSymbolFont(const std::string& name) {
     return name == "Symbol" || name == "ZapfDingbats";
 }
@@ -158,7 +177,7 @@ void CanvasRenderSink::DrawImage(const RenderImage& image, const RenderMatrix& m
     samples.height = image.height;
     samples.samples = image.samples.data();
     // The canvas puts an image's top row at y = 0 of the unit square, the renderer at y = 1.
-    const RenderMatrix placement = RenderMatrix{1, 0, 0, -1, 0, 1}.Then(matrix);
+    const RenderMatrix placement = RenderMatrix{1, 0, 0, -1, 0, 1}.Then(OnWholeDots(matrix));
     switch (image.format) {
     case RenderImage::Format::Gray1:
     case RenderImage::Format::Mask1:
