@@ -1,5 +1,6 @@
 // Loads arbitrary bytes as a PDF file and interprets every page into a sink that checks what it is
-// given: finite numbers, invertible matrices, images whose samples fit their size, paired saves.
+// given (finite numbers, invertible matrices, images whose samples fit their size, paired saves), then
+// draws it through the canvas onto a small RGB picture, as a printer page would receive it.
 
 #include <cstddef>
 #include <cstdint>
@@ -8,7 +9,9 @@
 #include "../tests/support/checking_render_sink.h"
 #include "pdf/model/document.h"
 #include "pdf/reader/loader.h"
+#include "pdf/render/canvas_render_sink.h"
 #include "pdf/render/page_renderer.h"
+#include "platform/rgb_page_image.h"
 
 namespace {
 
@@ -42,6 +45,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         sink.Finish();
         if (!sink.Problems().empty())
             __builtin_trap();
+        // A quarter of a dot per point: an A4 page is a picture of 149 x 211 pixels.
+        RgbPageImage picture(160, 220);
+        if (DrawingCanvas* canvas = picture.canvas()) {
+            CanvasRenderSink canvasSink(*canvas);
+            RenderPdfPage(document, page, canvasSink, RenderMatrix{0.25, 0, 0, -0.25, 0, 215}, limits);
+        }
     }
     return 0;
 }

@@ -2,6 +2,7 @@
 #include "app/print_run.h"
 
 #include "app/credit_line.h"
+#include "app/delivery.h"
 #include "app/file_lock.h"
 #include "app/pdf_output.h"
 #include "app/print_run_direct.h"
@@ -121,9 +122,12 @@ bool OutputPdfPage(TStampaDocumentoBase& engine, TPDFToolkit& pdf) {
 bool TStampaDocumentoBase::printRun(int copies, int rowCount, const ColumnHeadingList& ColumnHeadings) {
     if (!pdfOutput)
         return PrintDirectly(*this, copies, rowCount, ColumnHeadings);
-    // The delivery prints the saved PDF file; it is not available here, so such a run fails before
-    // anything is produced and the document file stays.
-    if (!pdfToolkit || pdfFile.empty() || !TrimControl(printerName).empty())
+    if (!pdfToolkit || pdfFile.empty())
+        return false;
+    // A printer the saved file cannot reach fails the run before anything is written, so that running
+    // the document again does not archive it twice.
+    const bool delivering = !TrimControl(printerName).empty();
+    if (delivering && !IsDeliveryPrinterInstalled(printerName))
         return false;
     TPDFToolkit& pdf = *pdfToolkit;
 
@@ -158,5 +162,8 @@ bool TStampaDocumentoBase::printRun(int copies, int rowCount, const ColumnHeadin
     if (result)
         result = pdf.SaveToFile(pdfFile) > 0;
     pdf.RemoveDocument(pdf.SelectedDocument());
+    // The saved file is printed while the lock is still held, so that it holds no later run's pages yet.
+    if (result && delivering)
+        result = deliver(copies);
     return result;
 }

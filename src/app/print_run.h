@@ -10,8 +10,7 @@
 // - the PDF file exists but cannot be loaded, or was not written by this program (its
 //   "Numero Documenti Nel File" entry is missing or is no count): nothing is produced or written;
 // - a toolkit step fails: no further pages, the file is not saved;
-// - a printer is named: delivering the saved file to a printer is not available, so the run fails
-//   before anything is written and the document can be printed again unchanged;
+// - a printer is named and the saved file could not be printed `copies` times on it (see deliver);
 // - direct printing (no PDF file): no print job is open, or the job stops taking pages.
 //
 // Direct printing draws every page on the open print job of Printer() (print_run_direct.h).

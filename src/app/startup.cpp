@@ -7,6 +7,8 @@
 #include "app/printer_utilities.h"
 #include "app/run_mode.h"
 #include "app/startup_paths.h"
+#include "app/window_utilities.h"
+#include "layout/stampa_documento_base.h"
 #include "platform/file_exists.h"
 #include "platform/ini_file.h"
 #include "platform/path_case.h"
@@ -84,7 +86,8 @@ ReprintJob PrepareReprint(RunSettings& settings, const StartupEnvironment& envir
         ReadReprintIniSettings(*ini, settings.reprintKind, settings);
     ReprintJob job;
     job.pdfFile = settings.inputFile;
-    job.copies = settings.copies;
+    // Without "/C=" and without an INI value one copy is printed; an explicit 0 prints none.
+    job.copies = settings.copies == -1 ? 1 : settings.copies;
     job.halftoneBitmapPath = environment.halftoneBitmapPath;
     return job;
 }
@@ -143,8 +146,11 @@ void reprintPdf(RunSettings& settings, const StartupEnvironment& environment) {
     const ReprintJob job = PrepareReprint(settings, environment);
 
     // 3-6. The engine carries the PDF file name to the delivery, which prints it `copies` times.
-    // The PDF file is never deleted. Until the delivery is part of the program nothing is printed.
-    static_cast<void>(job);
+    // The PDF file is never deleted.
+    TStampaDocumentoBase engine(job.halftoneBitmapPath, std::string(), true);
+    engine.pdfFile = job.pdfFile;
+    engine.printerName = settings.printerName;
+    engine.deliver(job.copies);
 }
 
 int RunStampadoc(const std::vector<std::string>& arguments, const std::string& executablePath,
@@ -155,7 +161,9 @@ int RunStampadoc(const std::vector<std::string>& arguments, const std::string& e
     InitNumberSeparatorsFromLocale();
     RunSettings settings;
 
-    // 2. The console window record serves the delivery through the PDF viewer and is filled there.
+    // 2. The console window, which the delivery brings back to the front after starting a PDF viewer.
+    ConsoleWindow() = {};
+    findConsoleWindow(ConsoleWindow());
 
     // 3. The INI file and the halftone bitmap sit beside the executable.
     const StartupEnvironment environment = StartupEnvironmentFor(executablePath);

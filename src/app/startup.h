@@ -63,7 +63,8 @@ struct ReprintJob {
     std::string halftoneBitmapPath;
 };
 
-// Reads "copie_documenti" for reprintKind (when the INI file exists) and makes the reprint job.
+// Reads "copie_documenti" for reprintKind (when the INI file exists) and makes the reprint job: one
+// copy when neither "/C=" nor the INI file gives a number.
 ReprintJob PrepareReprint(RunSettings& settings, const StartupEnvironment& environment);
 
 // The mode that prints a document file: to the printer, or into the PDF file the document names.

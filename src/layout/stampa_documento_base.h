@@ -180,6 +180,11 @@ public:
     bool ComposePages(int rowCount, const ColumnHeadingList& ColumnHeadings, const PageSink& sink);
 
     bool printRun(int copies, int rowCount, const ColumnHeadingList& ColumnHeadings);
+    // Prints the PDF file pdfFile `copies` times on printerName ("PREDEFINITA": the default printer),
+    // which becomes the device name of the printer used. True when every copy was handed over (and for
+    // copies 0 or less); false when the printer is not installed, the file cannot be printed or a copy
+    // failed.
+    bool deliver(int copies);
     bool RenderPage(int pageRows, int width, int margin, int height);
 
 private:

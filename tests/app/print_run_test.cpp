@@ -3,6 +3,7 @@
 
 #include "app/print_run_support.h"
 
+#include "app/desktop_double.h"
 #include "app/pdf_output.h"
 #include "docdata/document_reader.h"
 #include "layout/stampa_documento_base.h"
@@ -35,7 +36,9 @@ protected:
         return engine;
     }
 
-    bool Run(TStampaDocumentoBase& engine, int rows = 72) { return engine.printRun(1, rows, headings); }
+    bool Run(TStampaDocumentoBase& engine, int rows = 72, int copies = 1) {
+        return engine.printRun(copies, rows, headings);
+    }
 
     // A PDF file that another program wrote: no document count.
     static void WriteForeignPdf(const std::string& path, const std::string& count = "") {
@@ -50,6 +53,7 @@ protected:
 
     TempFolder folder;
     TStampaDocumentoBase::ColumnHeadingList headings;
+    PlatformDoubles doubles; // no printers unless a test installs them
 };
 
 TEST_F(PrintRunTest, NewFileHoldsOneDocumentWithItsEntries) {
@@ -238,12 +242,30 @@ TEST_F(PrintRunTest, DamagedPdfFileFailsAndStaysAsItWas) {
     EXPECT_EQ(ReadFile(pdf), "%PDF-1.4\nnon un PDF\n");
 }
 
-TEST_F(PrintRunTest, NamedPrinterFailsBeforeAnythingIsWritten) {
+TEST_F(PrintRunTest, UninstalledPrinterFailsBeforeAnythingIsWritten) {
     const std::string pdf = folder / "stampante.pdf";
     auto engine = MakeEngine(pdf);
     engine->printerName = "PREDEFINITA";
     EXPECT_FALSE(Run(*engine));
     EXPECT_FALSE(Exists(pdf));
+}
+
+TEST_F(PrintRunTest, SavedFileIsPrintedOncePerCopy) {
+    doubles.printer->entries = {{"Ufficio", "Driver", "usb1"}};
+    doubles.printer->defaultIndex = 0;
+    doubles.printer->metrics["Ufficio"] = PrinterDouble::SmallA4();
+    const std::string pdf = folder / "stampata.pdf";
+    auto engine = MakeEngine(pdf);
+    engine->printerName = "PREDEFINITA";
+    ASSERT_TRUE(Run(*engine, 72, 3));
+    EXPECT_EQ(PdfInfo(pdf)["Numero Documenti Nel File"], "1");
+    ASSERT_EQ(doubles.printer->jobs.size(), 3u);
+    for (const PrinterDouble::Job& job : doubles.printer->jobs) {
+        EXPECT_EQ(job.title, "Fattura Marvendo");
+        EXPECT_EQ(static_cast<int>(job.pages.size()), engine->pageCount);
+        // The form and the text reach the sheet.
+        EXPECT_GT(job.pages[0]->countDark(0, 0, job.pages[0]->width(), job.pages[0]->height()), 10000);
+    }
 }
 
 TEST_F(PrintRunTest, BlankPrinterNameCountsAsNone) {

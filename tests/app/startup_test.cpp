@@ -2,8 +2,10 @@
 
 #include "app/command_line.h"
 
+#include "app/desktop_double.h"
 #include "app/document_file_text.h"
 #include "app/process_state_guard.h"
+#include "pdf/toolkit.h"
 #include "platform/file_exists.h"
 #include "platform/scratch_folder.h"
 #include "support/no_spooler.h"
@@ -29,7 +31,8 @@ std::string ReadWholeFile(const std::string& path) {
 class StartupTest : public ::testing::Test {
 protected:
     ProcessStateGuard state;
-    NoSpooler noSpooler; // no printer is installed
+    NoSpooler noSpooler;      // no scheduler for the programs started here
+    PlatformDoubles doubles; // no printers, no PDF viewer
     ScratchFolder folder;
     std::string executable = folder / "stampadoc";
 
@@ -129,9 +132,32 @@ TEST_F(StartupTest, ReprintReadsTheCopiesOfItsCode) {
     EXPECT_EQ(settings.leftMargin, 150);
 }
 
-TEST_F(StartupTest, ReprintWithoutIniFileKeepsTheSwitchCopies) {
-    RunSettings settings = ParseCommandLine({"/T=F", "/I=x.pdf", "/S=P", "/C=2"});
-    EXPECT_EQ(PrepareReprint(settings, StartupEnvironmentFor(executable)).copies, 2);
+TEST_F(StartupTest, ReprintCopiesComeFromTheSwitchTheIniFileOrAreOne) {
+    const auto copies = [&](const std::vector<std::string>& arguments) {
+        RunSettings settings = ParseCommandLine(arguments);
+        return PrepareReprint(settings, StartupEnvironmentFor(executable)).copies;
+    };
+    EXPECT_EQ(copies({"/T=F", "/I=x.pdf", "/S=P", "/C=2"}), 2);
+    EXPECT_EQ(copies({"/T=F", "/I=x.pdf", "/S=P", "/C=0"}), 0);
+    EXPECT_EQ(copies({"/T=F", "/I=x.pdf", "/S=P"}), 1);
+    WriteIni("[copie_documenti]\nF=0\n");
+    EXPECT_EQ(copies({"/T=F", "/I=x.pdf", "/S=P"}), 0);
+    EXPECT_EQ(copies({"/T=B", "/I=x.pdf", "/S=P"}), 1);
+}
+
+TEST_F(StartupTest, ReprintPrintsThePdfFileOnTheNamedPrinter) {
+    doubles.printer->entries = {{"Ufficio", "Driver", "usb1"}};
+    doubles.printer->metrics["Ufficio"] = PrinterDouble::SmallA4();
+    TPDFToolkit pdf;
+    pdf.NewDocument();
+    pdf.NewPage();
+    const std::string file = folder / "Archivio.pdf";
+    ASSERT_GT(pdf.SaveToFile(file), 0);
+    EXPECT_EQ(Run({"/T=F", "/I=" + UpperAsciiCopy(file), "/S=ufficio"}), "");
+    ASSERT_EQ(doubles.printer->jobs.size(), 1u);
+    EXPECT_EQ(doubles.printer->jobs[0].title, "Fattura Marvendo");
+    EXPECT_EQ(doubles.printer->jobs[0].pages.size(), 2u);
+    EXPECT_TRUE(IsExistingFile(file));
 }
 
 // Reads the document and the settings as printDocumentFile does before the engine takes over.

@@ -22,7 +22,7 @@ public:
             Problem("restore without save");
         ++calls_;
     }
-    void FillPath(const RenderPath& path, const RenderMatrix& matrix, FillRule,
+    void FillPath(const RenderPath& path, const RenderMatrix& matrix, RenderFillRule,
                   const RenderColor& color) override {
         CheckPath(path, matrix);
         CheckColor(color);
@@ -37,7 +37,7 @@ public:
             if (!Finite(dash) || dash < 0)
                 Problem("dash");
     }
-    void ClipPath(const RenderPath& path, const RenderMatrix& matrix, FillRule) override {
+    void ClipPath(const RenderPath& path, const RenderMatrix& matrix, RenderFillRule) override {
         CheckPath(path, matrix);
         if (depth_ < 1)
             Problem("clip outside a saved state");
@@ -51,7 +51,7 @@ public:
             Problem("image size");
         ++calls_;
     }
-    void ShowGlyphs(const GlyphRun& run) override {
+    void ShowGlyphs(const RenderGlyphRun& run) override {
         CheckMatrix(run.matrix);
         CheckMatrix(run.userMatrix);
         CheckColor(run.fillColor);

@@ -97,7 +97,7 @@ void ContentInterpreter::Run(std::string_view content, TPDFDictionary* contentRe
     const int outerIgnoredSaves = ignoredSaves;
     RenderPath outerPath;
     std::swap(outerPath, path);
-    const std::optional<FillRule> outerClip = pendingClip;
+    const std::optional<RenderFillRule> outerClip = pendingClip;
     resources = contentResources;
     stateFloor = savedStates.size();
     ignoredSaves = 0;
@@ -233,13 +233,13 @@ void ContentInterpreter::SetLineWidth(const Operands& operands) {
 void ContentInterpreter::SetLineCap(const Operands& operands) {
     double cap;
     if (Numbers(operands, 1, &cap) && cap >= 0 && cap <= 2)
-        state.line.cap = static_cast<LineCap>(static_cast<int>(cap));
+        state.line.cap = static_cast<RenderLineCap>(static_cast<int>(cap));
 }
 
 void ContentInterpreter::SetLineJoin(const Operands& operands) {
     double join;
     if (Numbers(operands, 1, &join) && join >= 0 && join <= 2)
-        state.line.join = static_cast<LineJoin>(static_cast<int>(join));
+        state.line.join = static_cast<RenderLineJoin>(static_cast<int>(join));
 }
 
 void ContentInterpreter::SetMiterLimit(const Operands& operands) {
@@ -291,9 +291,9 @@ void ContentInterpreter::SetExtGState(const Operands& operands) {
     if (number("LW", value))
         state.line.width = std::clamp(std::fabs(value), 0.0, 1e6);
     if (number("LC", value) && value >= 0 && value <= 2)
-        state.line.cap = static_cast<LineCap>(static_cast<int>(value));
+        state.line.cap = static_cast<RenderLineCap>(static_cast<int>(value));
     if (number("LJ", value) && value >= 0 && value <= 2)
-        state.line.join = static_cast<LineJoin>(static_cast<int>(value));
+        state.line.join = static_cast<RenderLineJoin>(static_cast<int>(value));
     if (number("ML", value))
         state.line.miterLimit = std::clamp(value, 1.0, 1e6);
     if (TPDFArray* dash = document.ResolveArray(parameters->Get("D"))) {

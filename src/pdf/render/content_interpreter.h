@@ -84,7 +84,7 @@ private:
     void EndPath(const Operands&);
     void Clip(const Operands&);
     void ClipEvenOdd(const Operands&);
-    void PaintPath(bool fill, FillRule rule, bool stroke);
+    void PaintPath(bool fill, RenderFillRule rule, bool stroke);
     bool RoomForPoints(std::size_t points) const;
 
     // Colours.
@@ -151,7 +151,7 @@ private:
     std::size_t stateFloor = 0; // saved states that belong to enclosing contents
     int ignoredSaves = 0;       // q beyond the bound, whose Q are ignored too
     RenderPath path;
-    std::optional<FillRule> pendingClip;
+    std::optional<RenderFillRule> pendingClip;
     RenderMatrix textMatrix;
     RenderMatrix lineMatrix;
     TPDFDictionary* resources = nullptr;

@@ -20,7 +20,7 @@ struct RenderGlyph {
 enum class TextPaint { Fill, Stroke, FillStroke, Invisible };
 
 // Glyphs shown by one text operator, all in one font and one text state.
-struct GlyphRun {
+struct RenderGlyphRun {
     // One of the 14 standard font names ("Helvetica", "Times-Bold", "Courier-Oblique", "Symbol", ...);
     // fonts of other names are given the nearest standard font.
     std::string fontName;

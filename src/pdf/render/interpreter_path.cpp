@@ -49,7 +49,7 @@ void ContentInterpreter::Rectangle(const Operands& operands) {
         path.Rectangle(v[0], v[1], v[2], v[3]);
 }
 
-void ContentInterpreter::PaintPath(bool fill, FillRule rule, bool stroke) {
+void ContentInterpreter::PaintPath(bool fill, RenderFillRule rule, bool stroke) {
     if (!path.Empty() && Spend(pointsPainted, path.PointCount(), limits.maxPathPoints) &&
         !DegenerateMatrix(state.ctm)) {
         if (fill && state.fill.drawable)
@@ -64,48 +64,48 @@ void ContentInterpreter::PaintPath(bool fill, FillRule rule, bool stroke) {
 }
 
 void ContentInterpreter::Stroke(const Operands&) {
-    PaintPath(false, FillRule::NonZero, true);
+    PaintPath(false, RenderFillRule::NonZero, true);
 }
 
 void ContentInterpreter::CloseStroke(const Operands&) {
     path.Close();
-    PaintPath(false, FillRule::NonZero, true);
+    PaintPath(false, RenderFillRule::NonZero, true);
 }
 
 void ContentInterpreter::Fill(const Operands&) {
-    PaintPath(true, FillRule::NonZero, false);
+    PaintPath(true, RenderFillRule::NonZero, false);
 }
 
 void ContentInterpreter::FillEvenOdd(const Operands&) {
-    PaintPath(true, FillRule::EvenOdd, false);
+    PaintPath(true, RenderFillRule::EvenOdd, false);
 }
 
 void ContentInterpreter::FillStroke(const Operands&) {
-    PaintPath(true, FillRule::NonZero, true);
+    PaintPath(true, RenderFillRule::NonZero, true);
 }
 
 void ContentInterpreter::FillStrokeEvenOdd(const Operands&) {
-    PaintPath(true, FillRule::EvenOdd, true);
+    PaintPath(true, RenderFillRule::EvenOdd, true);
 }
 
 void ContentInterpreter::CloseFillStroke(const Operands&) {
     path.Close();
-    PaintPath(true, FillRule::NonZero, true);
+    PaintPath(true, RenderFillRule::NonZero, true);
 }
 
 void ContentInterpreter::CloseFillStrokeEvenOdd(const Operands&) {
     path.Close();
-    PaintPath(true, FillRule::EvenOdd, true);
+    PaintPath(true, RenderFillRule::EvenOdd, true);
 }
 
 void ContentInterpreter::EndPath(const Operands&) {
-    PaintPath(false, FillRule::NonZero, false);
+    PaintPath(false, RenderFillRule::NonZero, false);
 }
 
 void ContentInterpreter::Clip(const Operands&) {
-    pendingClip = FillRule::NonZero;
+    pendingClip = RenderFillRule::NonZero;
 }
 
 void ContentInterpreter::ClipEvenOdd(const Operands&) {
-    pendingClip = FillRule::EvenOdd;
+    pendingClip = RenderFillRule::EvenOdd;
 }

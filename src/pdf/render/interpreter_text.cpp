@@ -161,7 +161,7 @@ void ContentInterpreter::ShowItems(const ContentOperand* items, std::size_t coun
     else if (strokes && !state.stroke.drawable)
         paint = fills ? TextPaint::Fill : TextPaint::Invisible;
 
-    GlyphRun run;
+    RenderGlyphRun run;
     run.matrix = RenderMatrix{emToText, 0, 0, size, 0, text.rise}.Then(textMatrix).Then(state.ctm);
     const bool visible = font->drawable && paint != TextPaint::Invisible && emToText != 0 && size != 0 &&
                          !DegenerateMatrix(run.matrix);

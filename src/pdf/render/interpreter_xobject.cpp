@@ -185,7 +185,7 @@ void ContentInterpreter::DrawForm(const TPDFStream& form) {
             RenderPath clip;
             clip.Rectangle(std::min(v[0], v[2]), std::min(v[1], v[3]), std::fabs(v[2] - v[0]),
                            std::fabs(v[3] - v[1]));
-            sink.ClipPath(clip, state.ctm, FillRule::NonZero);
+            sink.ClipPath(clip, state.ctm, RenderFillRule::NonZero);
         }
     }
     TPDFDictionary* formResources = document.ResolveDictionary(dictionary.Get("Resources"));

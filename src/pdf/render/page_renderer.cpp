@@ -42,7 +42,7 @@ RenderOutcome RenderPdfPage(TPDFDocument& document, int pageNumber, RenderSink& 
     sink.SaveState();
     RenderPath clip;
     clip.Rectangle(box.x1, box.y1, box.Width(), box.Height());
-    sink.ClipPath(clip, pageToDevice, FillRule::NonZero);
+    sink.ClipPath(clip, pageToDevice, RenderFillRule::NonZero);
     interpreter.Draw(content, resources, pageToDevice);
     sink.RestoreState();
     return interpreter.Outcome();

@@ -14,14 +14,14 @@ struct RenderColor {
     bool operator==(const RenderColor&) const = default;
 };
 
-enum class LineCap { Butt, Round, ProjectingSquare };
-enum class LineJoin { Miter, Round, Bevel };
+enum class RenderLineCap { Butt, Round, ProjectingSquare };
+enum class RenderLineJoin { Miter, Round, Bevel };
 
 // How a path is stroked. Lengths are in user space (the matrix the path is drawn under applies).
 struct StrokeStyle {
     double width = 1; // 0 means the thinnest line the device can draw
-    LineCap cap = LineCap::Butt;
-    LineJoin join = LineJoin::Miter;
+    RenderLineCap cap = RenderLineCap::Butt;
+    RenderLineJoin join = RenderLineJoin::Miter;
     double miterLimit = 10;
     std::vector<double> dashes; // on, off, on, ... lengths; empty for a solid line
     double dashPhase = 0;

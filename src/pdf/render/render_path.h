@@ -5,7 +5,7 @@
 #include <vector>
 
 // How the inside of a path is told: the non-zero winding rule or the even-odd rule.
-enum class FillRule { NonZero, EvenOdd };
+enum class RenderFillRule { NonZero, EvenOdd };
 
 enum class PathVerb : std::uint8_t {
     MoveTo,  // one point

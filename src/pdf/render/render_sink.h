@@ -19,16 +19,16 @@ public:
     virtual void SaveState() = 0;
     virtual void RestoreState() = 0;
 
-    virtual void FillPath(const RenderPath& path, const RenderMatrix& matrix, FillRule rule,
+    virtual void FillPath(const RenderPath& path, const RenderMatrix& matrix, RenderFillRule rule,
                           const RenderColor& color) = 0;
     virtual void StrokePath(const RenderPath& path, const RenderMatrix& matrix, const StrokeStyle& style,
                             const RenderColor& color) = 0;
-    virtual void ClipPath(const RenderPath& path, const RenderMatrix& matrix, FillRule rule) = 0;
+    virtual void ClipPath(const RenderPath& path, const RenderMatrix& matrix, RenderFillRule rule) = 0;
 
     // An image over the unit square of `matrix`. A Mask1 image paints in `fillColor`; the other formats
     // ignore it.
     virtual void DrawImage(const RenderImage& image, const RenderMatrix& matrix,
                            const RenderColor& fillColor) = 0;
 
-    virtual void ShowGlyphs(const GlyphRun& run) = 0;
+    virtual void ShowGlyphs(const RenderGlyphRun& run) = 0;
 };

@@ -538,6 +538,13 @@ void paintPlaced(cairo_t* cr, cairo_surface_t* surface, int width, int height, c
     cairo_scale(cr, 1.0 / width, 1.0 / height);
     cairo_set_source_surface(cr, surface, 0, 0);
     cairo_pattern_set_extend(cairo_get_source(cr), CAIRO_EXTEND_PAD);
+    // Enlarged samples keep their edges, as PDF images without /Interpolate are drawn; reduced ones are
+    // averaged.
+    cairo_matrix_t toDevice;
+    cairo_get_matrix(cr, &toDevice);
+    if (std::hypot(toDevice.xx, toDevice.yx) >= 1.0 && std::hypot(toDevice.xy, toDevice.yy) >= 1.0) {
+        cairo_pattern_set_filter(cairo_get_source(cr), CAIRO_FILTER_NEAREST);
+    }
     cairo_rectangle(cr, 0, 0, width, height);
     cairo_fill(cr);
 }

@@ -132,7 +132,7 @@ TEST_F(OwnInvoice, EveryPageHasFormLogoAndCreditLine) {
         EXPECT_LE(logo.f + logo.d, height);
 
         ASSERT_EQ(sink.runs.size(), 1u);
-        const GlyphRun& credit = sink.runs[0];
+        const RenderGlyphRun& credit = sink.runs[0];
         EXPECT_EQ(credit.fontName, "Times-Roman");
         std::string text;
         for (const RenderGlyph& glyph : credit.glyphs)

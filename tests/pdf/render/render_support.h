@@ -80,9 +80,9 @@ class RecordingSink : public RenderSink {
 public:
     void SaveState() override { records.push_back("save"); }
     void RestoreState() override { records.push_back("restore"); }
-    void FillPath(const RenderPath& path, const RenderMatrix& m, FillRule rule,
+    void FillPath(const RenderPath& path, const RenderMatrix& m, RenderFillRule rule,
                   const RenderColor& c) override {
-        records.push_back(std::string("fill ") + (rule == FillRule::EvenOdd ? "evenodd " : "nonzero ") +
+        records.push_back(std::string("fill ") + (rule == RenderFillRule::EvenOdd ? "evenodd " : "nonzero ") +
                           Text(c) + " " + Text(m) + Text(path));
     }
     void StrokePath(const RenderPath& path, const RenderMatrix& m, const StrokeStyle& s,
@@ -94,8 +94,8 @@ public:
                           " join=" + std::to_string(int(s.join)) + " miter=" + Num(s.miterLimit) + " dash=[" +
                           dash + "] " + Num(s.dashPhase) + " " + Text(m) + Text(path));
     }
-    void ClipPath(const RenderPath& path, const RenderMatrix& m, FillRule rule) override {
-        records.push_back(std::string("clip ") + (rule == FillRule::EvenOdd ? "evenodd " : "nonzero ") +
+    void ClipPath(const RenderPath& path, const RenderMatrix& m, RenderFillRule rule) override {
+        records.push_back(std::string("clip ") + (rule == RenderFillRule::EvenOdd ? "evenodd " : "nonzero ") +
                           Text(m) + Text(path));
     }
     void DrawImage(const RenderImage& image, const RenderMatrix& m, const RenderColor& c) override {
@@ -106,7 +106,7 @@ public:
         imageSamples.push_back(image.samples);
         imageMatrices.push_back(m);
     }
-    void ShowGlyphs(const GlyphRun& run) override {
+    void ShowGlyphs(const RenderGlyphRun& run) override {
         static const char* const kPaints[] = {"fill", "stroke", "fillstroke", "invisible"};
         std::string glyphs;
         for (const RenderGlyph& g : run.glyphs)
@@ -119,7 +119,7 @@ public:
     std::vector<std::string> records;
     std::vector<std::vector<std::uint8_t>> imageSamples;
     std::vector<RenderMatrix> imageMatrices;
-    std::vector<GlyphRun> runs;
+    std::vector<RenderGlyphRun> runs;
 };
 
 // A one-page PDF file: catalog 1, pages 2, page 3 (595 x 842 points, with the given resources
