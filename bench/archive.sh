@@ -49,9 +49,14 @@ done
 # section adds the information dictionary with the count and one entry per document (entry 100c+j
 # repeats entry j of the 100-document archive).
 join_copies() { # copies output
+  # Each copy under a name of its own: qpdf shares the objects of pages taken twice from one file.
   local list=()
-  for _ in $(seq 1 "$1"); do list+=("$base" 1-z); done
+  for c in $(seq 1 "$1"); do
+    cp "$base" "$work/copy$c.pdf"
+    list+=("$work/copy$c.pdf" 1-z)
+  done
   qpdf --empty --pages "${list[@]}" -- "$work/joined.pdf"
+  rm -f "$work"/copy*.pdf
   pdfinfo -custom "$base" >"$work/info.txt"
   python3 - "$1" "$work/joined.pdf" "$work/info.txt" "$2" <<'PY'
 import re, sys
@@ -84,6 +89,7 @@ update += b'trailer\n<< /Size %d /Root %s /Info %d 0 R /Prev %d >>\nstartxref\n%
     size + 1, root, size, previous, xref)
 open(output, 'wb').write(data + update)
 PY
+  rm -f "$work/joined.pdf"
 }
 join_copies 10 "$work/A1000.PDF"
 join_copies 30 "$work/A3000.PDF"
