@@ -3,10 +3,17 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 TFileLock::TFileLock(const std::string& lockPath) {
-    int fd = ::open(lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    // A lock needs no write access: every user who may write the archive opens the same file for
+    // reading, and a new one is made readable by all whatever the umask.
+    int fd = ::open(lockPath.c_str(), O_RDONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0444);
+    if (fd >= 0)
+        ::fchmod(fd, 0444);
+    else if (errno == EEXIST)
+        fd = ::open(lockPath.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
         lastError = errno;
         return;

@@ -8,6 +8,8 @@
 class TFileLock {
 public:
     // Waits until the lock on lockPath is held; held() is false when the file cannot be opened or locked.
+    // The lock file is opened for reading only (a new one is made readable by all), so that any user
+    // may lock it.
     explicit TFileLock(const std::string& lockPath);
     ~TFileLock();
     TFileLock(const TFileLock&) = delete;

@@ -3,6 +3,8 @@
 #include <cerrno>
 #include <charconv>
 #include <climits>
+#include <cstdlib>
+#include <fstream>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -20,7 +22,44 @@ bool IsBlank(char c) {
 } // namespace
 
 std::string PdfLockFileName(const std::string& pdfFile) {
-    return pdfFile + ".lock";
+    const std::string::size_type slash = pdfFile.rfind('/');
+    const std::string::size_type nameStart = slash == std::string::npos ? 0 : slash + 1;
+    return pdfFile.substr(0, nameStart) + "." + pdfFile.substr(nameStart) + ".stampadoc-lock";
+}
+
+bool HasControlBytes(const std::string& pdfFile) {
+    for (const char c : pdfFile)
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+            return true;
+    return false;
+}
+
+std::string ResolvedPdfPath(const std::string& pdfFile) {
+    char resolved[PATH_MAX];
+    struct stat info {};
+    if (::lstat(pdfFile.c_str(), &info) == 0)
+        return ::realpath(pdfFile.c_str(), resolved) ? std::string(resolved) : std::string();
+    const std::string::size_type slash = pdfFile.rfind('/');
+    const std::string name = slash == std::string::npos ? pdfFile : pdfFile.substr(slash + 1);
+    const std::string folder = PdfFolderPart(pdfFile);
+    if (name.empty() || name == "." || name == ".." ||
+        !::realpath(folder.empty() ? "." : folder.c_str(), resolved))
+        return {};
+    const std::string resolvedFolder = resolved;
+    return resolvedFolder == "/" ? "/" + name : resolvedFolder + "/" + name;
+}
+
+bool IsForeignFile(const std::string& path) {
+    struct stat info {};
+    if (::stat(path.c_str(), &info) != 0)
+        return false;
+    if (!S_ISREG(info.st_mode))
+        return true;
+    std::ifstream in(path, std::ios::binary);
+    std::string head(1024, '\0');
+    in.read(head.data(), static_cast<std::streamsize>(head.size()));
+    head.resize(static_cast<std::size_t>(in.gcount()));
+    return head.find("%PDF-") == std::string::npos && head.find("%!PS-Adobe-") == std::string::npos;
 }
 
 std::string PdfFolderPart(const std::string& pdfFile) {

@@ -9,6 +9,7 @@
 #include "layout/composition_error.h"
 #include "pdf/toolkit.h"
 #include "platform/file_exists.h"
+#include "platform/replacement_file.h"
 #include "util/strings.h"
 
 #include <sstream>
@@ -139,14 +140,21 @@ bool TStampaDocumentoBase::printRun(int copies, int rowCount, const ColumnHeadin
         return false;
     }
 
-    // The lock file lives beside the PDF file, so its folder must exist before it can be taken.
-    EnsurePdfFolder(pdfFile);
-    const TFileLock lock(PdfLockFileName(pdfFile));
+    // Nothing is created for a name with control bytes, nor beside a file that is no PDF file. The lock
+    // file lives beside the PDF file, so its folder must exist before it can be taken; lock and save
+    // go to the real path, so that two names of one archive serialise their runs.
+    if (HasControlBytes(pdfFile) || !EnsurePdfFolder(pdfFile))
+        return false;
+    const std::string archive = ResolvedPdfPath(pdfFile);
+    if (archive.empty() || IsForeignFile(archive))
+        return false;
+    const TFileLock lock(PdfLockFileName(archive));
     if (!lock.held())
         return false;
+    RemoveAbandonedReplacements(archive);
 
     int documentsBefore = 0;
-    bool result = PrepareDocument(pdf, pdfFile, documentsBefore);
+    bool result = PrepareDocument(pdf, archive, documentsBefore);
 
     if (result) {
         try {
@@ -158,9 +166,8 @@ bool TStampaDocumentoBase::printRun(int copies, int rowCount, const ColumnHeadin
 
     if (result)
         result = SetDocumentInformation(pdf, documentsBefore, DocumentIndexRecord(pageCount));
-    EnsurePdfFolder(pdfFile);
     if (result)
-        result = pdf.SaveToFile(pdfFile) > 0;
+        result = pdf.SaveToFile(archive) > 0;
     pdf.RemoveDocument(pdf.SelectedDocument());
     // The saved file is printed while the lock is still held, so that it holds no later run's pages yet.
     if (result && delivering)

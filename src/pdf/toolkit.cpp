@@ -247,8 +247,7 @@ int TPDFToolkit::CompressImages(int flag) {
 int TPDFToolkit::SaveToFile(const std::string& fileName) {
     try {
         StoreInformation(*selectedDocument, "ModDate", FormatPDFDate(std::time(nullptr)));
-        std::string bytes = SerializeDocument(*selectedDocument);
-        return WriteFileAtomically(fileName, bytes) ? 1 : 0;
+        return SaveDocument(*selectedDocument, fileName) ? 1 : 0;
     } catch (...) {
         return 0;
     }

@@ -245,6 +245,7 @@ TEST_F(EndToEndTest, RunKilledDuringTheSaveLeavesTheEarlierFile) {
     // The save writes a temporary file beside the PDF file and renames it over the PDF file. Catch a
     // run while its temporary file exists, stop it there, and kill it.
     bool caught = false;
+    std::string leftover;
     for (int attempt = 0; attempt < 10 && !caught; ++attempt) {
         const std::string before = ReadFile(pdf);
         const std::string count = PdfInfo(pdf)["Numero Documenti Nel File"];
@@ -268,7 +269,7 @@ TEST_F(EndToEndTest, RunKilledDuringTheSaveLeavesTheEarlierFile) {
             for (ssize_t at = 0; at < n;) {
                 const auto* event = reinterpret_cast<const inotify_event*>(events + at);
                 const std::string name = event->len ? event->name : "";
-                if (name.find(".tmp") != std::string::npos) {
+                if (name.find(".stampadoc-tmp") != std::string::npos) {
                     ::kill(child, SIGSTOP);
                     temporary = folder / name;
                 }
@@ -286,7 +287,7 @@ TEST_F(EndToEndTest, RunKilledDuringTheSaveLeavesTheEarlierFile) {
             EXPECT_TRUE(QpdfCheckPasses(pdf));
             EXPECT_EQ(PdfInfo(pdf)["Numero Documenti Nel File"], count);
             EXPECT_TRUE(Exists(document)) << "the document file stays";
-            std::filesystem::remove(temporary);
+            leftover = temporary;
         } else {
             ::kill(child, SIGKILL);
             ::waitpid(child, nullptr, 0);
@@ -297,12 +298,35 @@ TEST_F(EndToEndTest, RunKilledDuringTheSaveLeavesTheEarlierFile) {
     }
     EXPECT_TRUE(caught) << "no run was caught during its save";
 
-    // The killed run held the lock only while it lived: the next run appends.
+    // The killed run held the lock only while it lived: the next run appends, and removes the temporary
+    // file that the killed save left.
     const std::string count = PdfInfo(pdf)["Numero Documenti Nel File"];
     const std::string next = WriteDocument("ULTIMO.TXT", pdf);
     RunProgram(program, folder, Switches(next));
     EXPECT_FALSE(Exists(next));
     EXPECT_EQ(PdfInfo(pdf)["Numero Documenti Nel File"], std::to_string(std::stoi(count) + 1));
+    EXPECT_FALSE(leftover.empty() || Exists(leftover)) << leftover;
+}
+
+// Runs that reach one archive through a symbolic link and through its real name at the same time wait
+// for each other: every document ends up in it.
+TEST_F(EndToEndTest, RunsThroughALinkAndTheRealNameAllEndUpInTheFile) {
+    const std::string pdf = folder / "REALE.PDF";
+    std::filesystem::create_symlink(pdf, folder / "LINK.PDF");
+    RunProgram(program, folder, Switches(WriteDocument("PRIMO.TXT", pdf)));
+    ASSERT_EQ(PdfInfo(pdf)["Numero Documenti Nel File"], "1");
+    std::string script = "cd " + Quoted(folder.path()) + " && ";
+    for (int i = 1; i <= 8; ++i) {
+        const std::string name = i % 2 ? "LINK.PDF" : "REALE.PDF";
+        const std::string document = WriteDocument("DOC" + std::to_string(i) + ".TXT", folder / name);
+        script += Quoted(program) + " " + Switches(document) + " >/dev/null 2>&1 & ";
+    }
+    RunCommand(script + "wait");
+    for (int i = 1; i <= 8; ++i)
+        EXPECT_FALSE(Exists(folder / ("DOC" + std::to_string(i) + ".TXT"))) << "document " << i;
+    EXPECT_TRUE(std::filesystem::is_symlink(folder / "LINK.PDF"));
+    EXPECT_TRUE(QpdfCheckPasses(pdf));
+    EXPECT_EQ(PdfInfo(pdf)["Numero Documenti Nel File"], "9");
 }
 
 } // namespace

@@ -10,6 +10,7 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <filesystem>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -72,8 +73,25 @@ TEST(PdfFolder, FileInTheWayIsNoFolder) {
     EXPECT_EQ(ReadFile(folder / "occupato"), "x");
 }
 
-TEST(PdfLock, LockFileSitsBesideThePdfFile) {
-    EXPECT_EQ(PdfLockFileName("/srv/archivio/f.pdf"), "/srv/archivio/f.pdf.lock");
+TEST(PdfLock, LockFileIsHiddenBesideThePdfFile) {
+    EXPECT_EQ(PdfLockFileName("/srv/archivio/f.pdf"), "/srv/archivio/.f.pdf.stampadoc-lock");
+    EXPECT_EQ(PdfLockFileName("f.pdf"), ".f.pdf.stampadoc-lock");
+}
+
+// Every name of one file resolves to the same path; a new file's path goes through its folder's links.
+TEST(PdfPath, NamesResolveToTheRealPath) {
+    TempFolder folder;
+    std::filesystem::create_directory(folder / "reale");
+    std::filesystem::create_directory_symlink(folder / "reale", folder / "collegata");
+    WriteFile(folder / "reale/a.pdf", "%PDF-1.4");
+    std::filesystem::create_symlink(folder / "reale/a.pdf", folder / "b.pdf");
+    std::filesystem::create_symlink(folder / "manca.pdf", folder / "rotto.pdf");
+    const std::string real = std::filesystem::canonical(folder.path()).string() + "/reale";
+    EXPECT_EQ(ResolvedPdfPath(folder / "b.pdf"), real + "/a.pdf");
+    EXPECT_EQ(ResolvedPdfPath(folder / "collegata/../collegata/a.pdf"), real + "/a.pdf");
+    EXPECT_EQ(ResolvedPdfPath(folder / "collegata/nuovo.pdf"), real + "/nuovo.pdf");
+    EXPECT_EQ(ResolvedPdfPath(folder / "rotto.pdf"), "");
+    EXPECT_EQ(ResolvedPdfPath(folder / "manca/nuovo.pdf"), "");
 }
 
 TEST(PdfLock, LockIsExclusiveUntilReleased) {

@@ -11,7 +11,14 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <filesystem>
 #include <memory>
+#include <optional>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+#include <vector>
 
 using namespace print_run_test;
 
@@ -51,10 +58,40 @@ protected:
         ASSERT_GT(pdf.SaveToFile(path), 0);
     }
 
+    // Runs the engine in a child process as the user "nobody"; no answer unless this process is root.
+    std::optional<bool> RunAsNobody(TStampaDocumentoBase& engine) {
+        if (::geteuid() != 0)
+            return std::nullopt;
+        const pid_t child = ::fork();
+        if (child == 0) {
+            const bool switched = ::setgid(65534) == 0 && ::setuid(65534) == 0;
+            ::_exit(switched ? (Run(engine) ? 1 : 0) : 2);
+        }
+        int status = 0;
+        ::waitpid(child, &status, 0);
+        if (!WIFEXITED(status) || WEXITSTATUS(status) > 1)
+            return std::nullopt;
+        return WEXITSTATUS(status) == 1;
+    }
+
+    std::vector<std::string> Entries() const {
+        std::vector<std::string> names;
+        for (const auto& entry : std::filesystem::directory_iterator(folder.path()))
+            names.push_back(entry.path().filename().string());
+        std::sort(names.begin(), names.end());
+        return names;
+    }
+
     TempFolder folder;
     TStampaDocumentoBase::ColumnHeadingList headings;
     PlatformDoubles doubles; // no printers unless a test installs them
 };
+
+struct stat StatOf(const std::string& path) {
+    struct stat info {};
+    ::stat(path.c_str(), &info);
+    return info;
+}
 
 TEST_F(PrintRunTest, NewFileHoldsOneDocumentWithItsEntries) {
     const std::string pdf = folder / "nuovo.pdf";
@@ -75,7 +112,7 @@ TEST_F(PrintRunTest, NewFileHoldsOneDocumentWithItsEntries) {
     EXPECT_EQ(info.count("Dati documento 2"), 0u);
     // The page buffer lives only for the run; the lock file stays beside the PDF file.
     EXPECT_EQ(engine->page, nullptr);
-    EXPECT_TRUE(Exists(PdfLockFileName(pdf)));
+    EXPECT_TRUE(Exists(folder / ".nuovo.pdf.stampadoc-lock"));
 }
 
 TEST_F(PrintRunTest, SecondRunAppendsAndKeepsTheFirstDocument) {
@@ -306,6 +343,59 @@ TEST_F(PrintRunTest, DirectPrintingWithoutPrintJobFails) {
         std::string(STAMPADOC_SOURCE_DIR) + "/src/layout/retino.bmp", "", false);
     engine->setCaptionDefaults(true);
     EXPECT_FALSE(Run(*engine));
+}
+
+// A name with control bytes, and a file that exists but is no PDF file: the run fails before anything is
+// created, and the file stays as it was.
+TEST_F(PrintRunTest, RefusedNamesCreateNothing) {
+    const std::string foreign = "root:x:0:0:root:/root:/bin/sh\n";
+    WriteFile(folder / "passwd", foreign);
+    const std::string names[] = {folder / "a\x01z/f.pdf", folder / std::string("f\0.pdf", 6),
+                                 folder / "f\x7F.pdf", folder / "passwd"};
+    for (const std::string& name : names) {
+        auto engine = MakeEngine(name);
+        EXPECT_FALSE(Run(*engine)) << name;
+    }
+    EXPECT_EQ(Entries(), (std::vector<std::string>{"documento.txt", "passwd"}));
+    EXPECT_EQ(ReadFile(folder / "passwd"), foreign);
+}
+
+// Other users share one archive: the lock file that root made under a strict umask serves them, a
+// replaced archive keeps its permission bits and group, and an archive they may not write stays as it
+// is while their run fails.
+TEST_F(PrintRunTest, ArchiveSharedWithOtherUsers) {
+    const std::string pdf = folder / "comune.pdf";
+    const mode_t umaskBefore = ::umask(077);
+    auto first = MakeEngine(pdf);
+    const bool created = Run(*first);
+    ::umask(umaskBefore);
+    ASSERT_TRUE(created);
+    EXPECT_EQ(StatOf(PdfLockFileName(pdf)).st_mode & 0777, 0444u);
+
+    ASSERT_EQ(::chown(pdf.c_str(), 0, 65534), 0);
+    ASSERT_EQ(::chmod(pdf.c_str(), 0660), 0);
+    auto second = MakeEngine(pdf);
+    ASSERT_TRUE(Run(*second));
+    EXPECT_EQ(StatOf(pdf).st_mode & 07777, 0660u);
+    EXPECT_EQ(StatOf(pdf).st_gid, 65534u);
+
+    ASSERT_EQ(::chmod(folder.path().c_str(), 0777), 0);
+    ASSERT_EQ(::chmod(pdf.c_str(), 0666), 0);
+    auto third = MakeEngine(pdf);
+    const std::optional<bool> sharedRun = RunAsNobody(*third);
+    if (!sharedRun)
+        GTEST_SKIP() << "switching to another user needs root";
+    EXPECT_TRUE(*sharedRun) << "the lock file must serve every user";
+    EXPECT_EQ(StatOf(pdf).st_mode & 07777, 0666u);
+    EXPECT_EQ(PdfInfo(pdf)["Numero Documenti Nel File"], "3");
+
+    ASSERT_EQ(::chown(pdf.c_str(), 0, 0), 0);
+    ASSERT_EQ(::chmod(pdf.c_str(), 0444), 0);
+    const std::string before = ReadFile(pdf);
+    auto fourth = MakeEngine(pdf);
+    EXPECT_EQ(RunAsNobody(*fourth), false);
+    EXPECT_EQ(ReadFile(pdf), before);
+    EXPECT_EQ(StatOf(pdf).st_uid, 0u);
 }
 
 } // namespace

@@ -14,6 +14,7 @@
 #include "pdf/model/page_tree.h"
 #include "pdf/model/structure.h"
 #include "pdf/text/font.h"
+#include "platform/mapped_file.h"
 #include "platform/sample_compressor.h"
 
 class TPDFImage;
@@ -68,8 +69,9 @@ public:
 
     TPDFStructure structure;
     std::string version = "1.4";
-    std::string fileBytes;             // the loaded file (empty for a new document)
-    TPDFDictionary* trailer = nullptr; // /Size, /Root, /Info, /ID
+    std::unique_ptr<MappedFile> loadedFile; // the loaded file (none for a new document)
+    std::string_view fileBytes;             // its bytes
+    TPDFDictionary* trailer = nullptr;      // /Size, /Root, /Info, /ID
     std::vector<std::unique_ptr<TPDFIndObj>> objects;
     TPDFPageTree pageTree;
     std::vector<std::unique_ptr<TPDFFont>> fonts;

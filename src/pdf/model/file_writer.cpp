@@ -1,16 +1,14 @@
 #include "pdf/model/file_writer.h"
 
-#include <cerrno>
 #include <climits>
 #include <cstdlib>
-#include <fcntl.h>
-#include <random>
+#include <stdexcept>
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include "pdf/model/document.h"
-#include "pdf/model/md5.h"
 #include "pdf/model/number.h"
+#include "platform/mapped_file.h"
+#include "platform/replacement_file.h"
 
 namespace {
 
@@ -27,18 +25,22 @@ bool IsCrossReferenceKey(const std::string& key) {
            key == "Filter" || key == "DecodeParms" || key == "Length";
 }
 
-// Text of a never-parsed object of the loaded file, as it stands there.
-std::string_view LoadedObjectText(const TPDFDocument& document, const TPDFIndObj& record) {
-    const std::string& bytes = document.fileBytes;
-    if (record.offset < 0 || static_cast<uint64_t>(record.offset) >= bytes.size() || record.length <= 0)
+// Where a never-parsed object of the loaded file stands there; empty when it has no text.
+struct LoadedText {
+    uint64_t offset = 0;
+    uint64_t length = 0;
+};
+
+LoadedText LoadedObjectText(const TPDFDocument& document, const TPDFIndObj& record) {
+    const uint64_t size = document.fileBytes.size();
+    if (record.offset < 0 || static_cast<uint64_t>(record.offset) >= size || record.length <= 0)
         return {};
-    auto start = static_cast<std::size_t>(record.offset);
-    std::size_t length = std::min(static_cast<std::size_t>(record.length), bytes.size() - start);
-    return std::string_view(bytes).substr(start, length);
+    const auto start = static_cast<uint64_t>(record.offset);
+    return {start, std::min(static_cast<uint64_t>(record.length), size - start)};
 }
 
-void WriteObject(std::string& out, const TPDFIndObj& record, const TPDFObject& value, int precision,
-                 bool perLine) {
+void SerializeObject(std::string& out, const TPDFIndObj& record, const TPDFObject& value, int precision,
+                     bool perLine) {
     out += std::to_string(record.number);
     out += ' ';
     out += std::to_string(record.generation < 0 ? 0 : record.generation);
@@ -49,60 +51,141 @@ void WriteObject(std::string& out, const TPDFIndObj& record, const TPDFObject& v
     out += "endobj\n";
 }
 
-std::string DirectoryOf(const std::string& path) {
-    std::size_t slash = path.find_last_of('/');
-    if (slash == std::string::npos)
-        return ".";
-    if (slash == 0)
-        return "/";
-    return path.substr(0, slash);
-}
+// Puts objects out one at a time; texts of the loaded file that follow each other there are gathered
+// into one range, copied when something else must be written.
+class ObjectStream {
+public:
+    ObjectStream(const TPDFDocument& document, TPDFFileOutput& out) : document_(document), out_(out) {}
 
-bool WriteAll(int fd, const std::string& bytes) {
-    const char* data = bytes.data();
-    std::size_t left = bytes.size();
-    while (left > 0) {
-        ssize_t written = ::write(fd, data, left);
-        if (written < 0) {
-            if (errno == EINTR)
-                continue;
-            return false;
-        }
-        data += written;
-        left -= static_cast<std::size_t>(written);
+    uint64_t Position() const { return out_.Size() + runLength_; }
+    bool Ok() const { return ok_; }
+
+    void Write(std::string_view bytes) {
+        FlushRun();
+        ok_ = ok_ && out_.Write(bytes);
     }
-    return true;
+
+    // The text as it stands, followed by a line feed unless it ends a line. The line feed that follows
+    // it in the loaded file serves when there is one, so that neighbouring objects stay one range.
+    void CopyLoaded(const LoadedText& text) {
+        const std::string_view file = document_.fileBytes;
+        if (document_.loadedFile)
+            document_.loadedFile->Visited(MappedFile::kPlaceCost);
+        const uint64_t end = text.offset + text.length;
+        const char last = file[end - 1];
+        uint64_t length = text.length;
+        bool addLineFeed = false;
+        if (last != '\n' && last != '\r') {
+            if (end < file.size() && file[end] == '\n')
+                ++length;
+            else
+                addLineFeed = true;
+        }
+        if (runLength_ > 0 && runStart_ + runLength_ == text.offset) {
+            runLength_ += length;
+        } else {
+            FlushRun();
+            runStart_ = text.offset;
+            runLength_ = length;
+        }
+        if (addLineFeed)
+            Write("\n");
+    }
+
+    void FlushRun() {
+        if (runLength_ == 0)
+            return;
+        ok_ = ok_ && out_.CopyLoaded(runStart_, runLength_);
+        runLength_ = 0;
+    }
+
+private:
+    const TPDFDocument& document_;
+    TPDFFileOutput& out_;
+    uint64_t runStart_ = 0;
+    uint64_t runLength_ = 0;
+    bool ok_ = true;
+};
+
+class StringOutput final : public TPDFFileOutput {
+public:
+    explicit StringOutput(const TPDFDocument& document) : document_(document) {}
+    bool Write(std::string_view bytes) override {
+        text.append(bytes);
+        return true;
+    }
+    bool CopyLoaded(uint64_t offset, uint64_t length) override {
+        text.append(document_.fileBytes.substr(offset, length));
+        return true;
+    }
+    uint64_t Size() const override { return text.size(); }
+
+    std::string text;
+
+private:
+    const TPDFDocument& document_;
+};
+
+class FileOutput final : public TPDFFileOutput {
+public:
+    FileOutput(const TPDFDocument& document, ReplacementFile& file) : document_(document), file_(file) {}
+    bool Write(std::string_view bytes) override { return file_.Write(bytes); }
+    bool CopyLoaded(uint64_t offset, uint64_t length) override {
+        if (document_.loadedFile)
+            return file_.CopyFrom(*document_.loadedFile, offset, length);
+        return file_.Write(document_.fileBytes.substr(offset, length));
+    }
+    uint64_t Size() const override { return file_.Size(); }
+
+private:
+    const TPDFDocument& document_;
+    ReplacementFile& file_;
+};
+
+// The file a name stands for: a symbolic link is followed to the file it names. Empty when a link
+// leads nowhere.
+std::string WrittenFileName(const std::string& fileName) {
+    struct stat linkInfo {};
+    if (::lstat(fileName.c_str(), &linkInfo) != 0 || !S_ISLNK(linkInfo.st_mode))
+        return fileName;
+    char resolved[PATH_MAX];
+    if (!::realpath(fileName.c_str(), resolved))
+        return {};
+    return resolved;
 }
 
 } // namespace
 
-std::string SerializeDocument(TPDFDocument& document) {
+bool WriteDocument(TPDFDocument& document, TPDFFileOutput& out) {
     const int precision = document.structure.Precision();
     const bool perLine = document.structure.dictionaryPerLine;
-    std::string out = "%PDF-" + document.version + "\n";
-    out += "%\xE2\xE3\xCF\xD3\n";
+    ObjectStream objects(document, out);
+    objects.Write("%PDF-" + document.version + "\n%\xE2\xE3\xCF\xD3\n");
 
     std::vector<XrefEntry> entries(static_cast<std::size_t>(document.HighestObjectNumber()) + 1);
     entries[0].generation = 65535;
 
+    std::string text; // one object's text, its memory serving object after object
     // Index loop: parsing an object on demand may not add records, but stay safe if it does.
-    for (std::size_t i = 0; i < document.objects.size(); ++i) {
+    for (std::size_t i = 0; i < document.objects.size() && objects.Ok(); ++i) {
         TPDFIndObj& record = *document.objects[i];
         if (record.number <= 0 || static_cast<std::size_t>(record.number) >= entries.size())
             continue;
-        std::size_t start = out.size();
+        const uint64_t start = objects.Position();
+        text.clear();
+        const LoadedText loaded = LoadedObjectText(document, record);
         if (record.parsed && record.value) {
-            WriteObject(out, record, *record.value, precision, perLine);
-        } else if (record.objectStreamNumber == 0 && !LoadedObjectText(document, record).empty()) {
-            out += LoadedObjectText(document, record);
-            if (out.back() != '\n' && out.back() != '\r')
-                out += '\n';
+            SerializeObject(text, record, *record.value, precision, perLine);
+        } else if (record.objectStreamNumber == 0 && loaded.length > 0) {
+            objects.CopyLoaded(loaded);
         } else if (TPDFObject* value = document.ObjectValue(record.number)) {
             // Objects of an object stream are written out as ordinary objects.
-            WriteObject(out, record, *value, precision, perLine);
+            SerializeObject(text, record, *value, precision, perLine);
         }
+        if (!text.empty())
+            objects.Write(text);
         XrefEntry& entry = entries[static_cast<std::size_t>(record.number)];
-        if (out.size() == start) {
+        if (objects.Position() == start) {
             entry = XrefEntry{};
             continue;
         }
@@ -110,16 +193,20 @@ std::string SerializeDocument(TPDFDocument& document) {
         entry.generation = record.generation < 0 ? 0 : record.generation;
         entry.inUse = true;
     }
+    if (document.loadedFile)
+        document.loadedFile->ReleaseMemory();
 
-    std::size_t xrefOffset = out.size();
-    out += "xref\n0 ";
-    out += std::to_string(entries.size());
-    out += '\n';
+    const uint64_t xrefOffset = objects.Position();
+    text = "xref\n0 " + std::to_string(entries.size()) + "\n";
     for (const XrefEntry& entry : entries) {
-        out += FormatPaddedInteger(entry.offset, 10);
-        out += ' ';
-        out += FormatPaddedInteger(entry.generation, 5);
-        out += entry.inUse ? " n \n" : " f \n";
+        text += FormatPaddedInteger(entry.offset, 10);
+        text += ' ';
+        text += FormatPaddedInteger(entry.generation, 5);
+        text += entry.inUse ? " n \n" : " f \n";
+        if (text.size() >= (std::size_t{1} << 16)) {
+            objects.Write(text);
+            text.clear();
+        }
     }
 
     TPDFDictionary trailer;
@@ -130,51 +217,33 @@ std::string SerializeDocument(TPDFDocument& document) {
         trailer.Set(entry.key.bytes, entry.value);
     }
     trailer.Set("Size", &size);
-    out += "trailer\n";
-    trailer.Serialize(out, precision, perLine);
-    out += "startxref\n";
-    out += std::to_string(xrefOffset);
-    out += "\n%%EOF\n";
-    return out;
+    text += "trailer\n";
+    trailer.Serialize(text, precision, perLine);
+    text += "startxref\n";
+    text += std::to_string(xrefOffset);
+    text += "\n%%EOF\n";
+    objects.Write(text);
+    return objects.Ok();
 }
 
-bool WriteFileAtomically(const std::string& fileName, const std::string& bytes) {
-    if (fileName.empty())
-        return false;
-    // Write through a symbolic link to the file it names, as a plain overwrite would.
-    std::string target = fileName;
-    struct stat linkInfo {};
-    if (::lstat(fileName.c_str(), &linkInfo) == 0 && S_ISLNK(linkInfo.st_mode)) {
-        char resolved[PATH_MAX];
-        if (!::realpath(fileName.c_str(), resolved))
-            return false;
-        target = resolved;
-    }
-    struct stat existing {};
-    bool exists = ::stat(target.c_str(), &existing) == 0;
-    if (exists && !S_ISREG(existing.st_mode))
-        return false;
+std::string SerializeDocument(TPDFDocument& document) {
+    StringOutput out(document);
+    if (!WriteDocument(document, out))
+        throw std::runtime_error("document not written");
+    return std::move(out.text);
+}
 
-    std::random_device random;
-    std::string temporary = target + ".~" + MD5Hex(std::to_string(random()) + target).substr(0, 8) + ".tmp";
-    int fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-    if (fd < 0)
+bool SaveDocument(TPDFDocument& document, const std::string& fileName) {
+    const std::string target = WrittenFileName(fileName);
+    ReplacementFile file;
+    if (target.empty() || !file.Create(target))
         return false;
-    bool ok = true;
-    if (exists)
-        ok = ::fchmod(fd, existing.st_mode & 07777) == 0;
-    ok = ok && WriteAll(fd, bytes) && ::fsync(fd) == 0;
-    ok = (::close(fd) == 0) && ok;
-    ok = ok && ::rename(temporary.c_str(), target.c_str()) == 0;
-    if (!ok) {
-        ::unlink(temporary.c_str());
-        return false;
-    }
-    // Make the rename itself durable.
-    int dir = ::open(DirectoryOf(target).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (dir >= 0) {
-        ::fsync(dir);
-        ::close(dir);
-    }
-    return true;
+    FileOutput out(document, file);
+    return WriteDocument(document, out) && file.Commit();
+}
+
+bool WriteFileAtomically(const std::string& fileName, std::string_view bytes) {
+    const std::string target = WrittenFileName(fileName);
+    ReplacementFile file;
+    return !target.empty() && file.Create(target) && file.Write(bytes) && file.Commit();
 }

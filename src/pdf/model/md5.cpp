@@ -1,11 +1,15 @@
 #include "pdf/model/md5.h"
 
 #include <openssl/evp.h>
+#include <stdexcept>
 
 std::array<uint8_t, 16> MD5Digest(std::string_view bytes) {
     std::array<uint8_t, 16> digest{};
     unsigned int size = 0;
-    EVP_Digest(bytes.data(), bytes.size(), digest.data(), &size, EVP_md5(), nullptr);
+    // A digest that was not made would give every caller the same name.
+    if (EVP_Digest(bytes.data(), bytes.size(), digest.data(), &size, EVP_md5(), nullptr) != 1 ||
+        size != digest.size())
+        throw std::runtime_error("MD5 digest failed");
     return digest;
 }
 

@@ -146,6 +146,8 @@ bool parseRecord(TPDFDocument& document, LoaderState& state, TPDFIndObj& record)
         return parseCompressedObject(document, state, record);
     if (record.offset < 0)
         return false;
+    if (document.loadedFile)
+        document.loadedFile->Visited(MappedFile::kPlaceCost + static_cast<std::size_t>(record.length));
     TPDFParser parser(document.structure, document.fileBytes);
     int32_t number = 0;
     int32_t generation = 0;
@@ -218,13 +220,13 @@ bool readLinearizedFlag(TPDFDocument& document) {
 
 } // namespace
 
-std::string TPDFLoader::ReadVersion(const std::string& fileBytes) {
-    const std::string_view head = std::string_view(fileBytes).substr(0, kHeaderWindow);
+std::string TPDFLoader::ReadVersion(std::string_view fileBytes) {
+    const std::string_view head = fileBytes.substr(0, kHeaderWindow);
     std::size_t start = std::string_view::npos;
     if (const std::size_t pdf = head.find("%PDF-"); pdf != std::string_view::npos) {
         start = pdf + 5;
     } else if (const std::size_t ps = head.find("%!PS-Adobe-"); ps != std::string_view::npos) {
-        const std::size_t inner = std::string_view(fileBytes).substr(ps + 11, 20).find("PDF-");
+        const std::size_t inner = fileBytes.substr(ps + 11, 20).find("PDF-");
         if (inner != std::string_view::npos)
             start = ps + 11 + inner + 4;
     }
@@ -246,7 +248,15 @@ std::string TPDFLoader::ReadVersion(const std::string& fileBytes) {
 }
 
 bool TPDFLoader::Load(TPDFDocument& document, std::string fileBytes) {
-    document.fileBytes = std::move(fileBytes);
+    return Load(document, MappedFile::FromBytes(std::move(fileBytes)));
+}
+
+bool TPDFLoader::Load(TPDFDocument& document, std::unique_ptr<MappedFile> loadedFile) {
+    if (!loadedFile)
+        return false;
+    document.loadedFile = std::move(loadedFile);
+    const MappedFile& mapped = *document.loadedFile;
+    document.fileBytes = mapped.Bytes();
     const std::string_view file = document.fileBytes;
     document.version = ReadVersion(document.fileBytes);
     if (document.version.empty())
@@ -268,9 +278,13 @@ bool TPDFLoader::Load(TPDFDocument& document, std::string fileBytes) {
         if (entry.streamNumber != 0)
             objectStreamNumbers.insert(entry.streamNumber);
 
+    // Offset order, so that the pages of the file are read front to back.
+    std::vector<TPDFXrefEntry> entries(xref.Entries());
+    std::stable_sort(entries.begin(), entries.end(),
+                     [](const TPDFXrefEntry& a, const TPDFXrefEntry& b) { return a.offset < b.offset; });
     std::vector<TPDFIndObj> records;
     std::vector<int64_t> boundaries(xref.SectionOffsets());
-    for (const TPDFXrefEntry& entry : xref.Entries()) {
+    for (const TPDFXrefEntry& entry : entries) {
         TPDFIndObj record;
         record.number = entry.number;
         record.generation = entry.generation;
@@ -281,6 +295,7 @@ bool TPDFLoader::Load(TPDFDocument& document, std::string fileBytes) {
             continue;
         }
         int64_t offset = entry.offset;
+        mapped.Visited(MappedFile::kPlaceCost);
         int32_t number = 0;
         int32_t generation = 0;
         std::size_t bodyStart = 0;
@@ -291,6 +306,7 @@ bool TPDFLoader::Load(TPDFDocument& document, std::string fileBytes) {
             if (!scannedDone) {
                 scanned = scanObjectHeaders(file, document.structure);
                 scannedDone = true;
+                mapped.ReleaseMemory();
             }
             auto found = scanned.find(entry.number);
             if (found == scanned.end())
@@ -309,8 +325,10 @@ bool TPDFLoader::Load(TPDFDocument& document, std::string fileBytes) {
             state->objectStreamOffsets[entry.number] = record.offset;
             continue; // its objects are listed one by one instead
         }
-        if (xref.XrefStreamNumbers().count(entry.number))
-            continue; // replaced by the fresh table of a save
+        // A cross-reference stream is replaced by the fresh table of a save. Only the object that is one:
+        // a newer revision may give its number to a live object.
+        if (xref.XrefStreamPositions().count(record.offset))
+            continue;
         records.push_back(record);
     }
 
@@ -336,6 +354,7 @@ bool TPDFLoader::Load(TPDFDocument& document, std::string fileBytes) {
         const int64_t end = next == boundaries.end() ? static_cast<int64_t>(file.size()) : *next;
         const std::string_view text = file.substr(static_cast<std::size_t>(record.offset),
                                                   static_cast<std::size_t>(end - record.offset));
+        mapped.Visited(MappedFile::kPlaceCost);
         const std::size_t endobj = text.rfind("endobj");
         record.length = endobj == std::string_view::npos ? static_cast<int64_t>(text.size())
                                                          : static_cast<int64_t>(endobj + 6);
@@ -369,5 +388,6 @@ bool TPDFLoader::Load(TPDFDocument& document, std::string fileBytes) {
     for (const auto& record : document.objects)
         if (record->objectStreamNumber != 0)
             document.ObjectValue(record->number);
+    mapped.ReleaseMemory();
     return true;
 }

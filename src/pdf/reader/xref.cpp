@@ -216,7 +216,9 @@ bool TPDFXrefReader::readXrefStream(std::size_t objectPosition, TPDFDictionary*&
     std::string data;
     if (!DecodeStreamFilters(dictionary, stream->Data(), data, {}, kMaxXrefStreamBytes))
         return false;
-    xrefStreamNumbers_.insert(number);
+    TPDFLexer header(file_, objectPosition);
+    header.SkipWhiteSpace(); // where the object's own text starts, as the loader records it
+    xrefStreamPositions_.insert(static_cast<int64_t>(header.Position()));
 
     std::vector<std::pair<int64_t, int64_t>> ranges;
     if (auto* index = AsArray(dictionary.Get("Index"))) {

@@ -43,8 +43,8 @@ public:
     const std::vector<TPDFXrefEntry>& Entries() const { return entries_; }
     // Offsets where cross-reference sections begin ("xref" keywords and cross-reference stream objects).
     const std::vector<int64_t>& SectionOffsets() const { return sectionOffsets_; }
-    // Object numbers of the cross-reference streams read.
-    const std::set<int32_t>& XrefStreamNumbers() const { return xrefStreamNumbers_; }
+    // Where the cross-reference streams read begin (their object headers).
+    const std::set<int64_t>& XrefStreamPositions() const { return xrefStreamPositions_; }
 
     // Offset given by the last "startxref" of the file, or -1.
     static int64_t FindStartXref(std::string_view file);
@@ -62,6 +62,6 @@ private:
     std::unordered_map<int32_t, std::size_t> seen_; // numbers with an in-use entry -> index in entries_
     std::vector<int64_t> sectionOffsets_;
     std::set<int64_t> visited_;
-    std::set<int32_t> xrefStreamNumbers_;
+    std::set<int64_t> xrefStreamPositions_;
     int sectionsRead_ = 0;
 };

@@ -135,7 +135,7 @@ TEST(LoadClassicTable, ObjectListIsSortedByOffsetWithLengthsToTheNextObject) {
     // Each object's text ends with its "endobj".
     for (int n = 1; n <= 4; ++n) {
         const TPDFIndObj* record = document->FindObject(n);
-        const std::string text = document->fileBytes.substr(record->offset, record->length);
+        const std::string text(document->fileBytes.substr(record->offset, record->length));
         EXPECT_EQ(text.rfind(std::to_string(n) + " 0 obj", 0), 0u) << text;
         EXPECT_EQ(text.substr(text.size() - 6), "endobj") << text;
     }

@@ -1,6 +1,7 @@
 // Saving a loaded file: never-parsed objects copied byte for byte, parsed ones written anew, one fresh
 // cross-reference table, new objects numbered after the highest.
 
+#include "pdf/model/file_writer.h"
 #include "pdf/reader/load_support.h"
 #include "pdf/toolkit.h"
 
@@ -76,7 +77,8 @@ TEST(LoadSave, AppendedPageRaisesTheCountAndUntouchedObjectsKeepTheirBytes) {
         if (record->offset >= 0)
             loadedNumbers.insert(record->number);
         if (!record->parsed && record->offset >= 0)
-            untouched[record->number] = document->fileBytes.substr(record->offset, record->length);
+            untouched[record->number] =
+                std::string(document->fileBytes.substr(record->offset, record->length));
     }
     // Pages 2 and 3 keep their content streams untouched.
     ASSERT_GE(untouched.size(), 2u);
@@ -176,4 +178,29 @@ TEST(LoadSave, GenerationsAreKept) {
     char entry[32];
     std::snprintf(entry, sizeof entry, "%010zu 00003 n", at);
     EXPECT_NE(text.find(entry), std::string::npos);
+}
+
+// Large neighbouring objects are copied from file to file in one range; the file saved is the text the
+// writer makes in memory for the same document.
+TEST(LoadSave, LargeUntouchedObjectsCopiedFromFileToFile) {
+    PdfText pdf;
+    AddOnePageDocument(pdf);
+    std::string big(3 << 20, '\0');
+    for (std::size_t i = 0; i < big.size(); ++i)
+        big[i] = static_cast<char>(i * 13 + i / 5003);
+    pdf.Stream(5, "/Type /XObject", big);
+    pdf.Stream(6, "/Type /XObject", big.substr(7));
+    pdf.StartXref(pdf.ClassicXref("/Root 1 0 R"));
+    TempFolder folder;
+    TPDFToolkit toolkit;
+    ASSERT_EQ(toolkit.LoadFromFile(folder.Write("big.pdf", pdf.text)), 1);
+    ASSERT_EQ(toolkit.NewPage(), 2);
+    const std::string saved = folder.File("saved.pdf");
+    ASSERT_EQ(toolkit.SaveToFile(saved), 1);
+    const std::string text = loadtest::ReadFile(saved);
+    EXPECT_EQ(text, SerializeDocument(*toolkit.SelectedDocument()));
+    const std::size_t five = pdf.offsets[5];
+    const std::string objects = pdf.text.substr(five, pdf.text.find("xref\n", five) - five);
+    EXPECT_NE(text.find(objects), std::string::npos);
+    EXPECT_EQ(loadtest::QpdfCheck(saved), 0);
 }

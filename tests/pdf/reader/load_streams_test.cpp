@@ -246,6 +246,33 @@ TEST(LoadXrefStream, SavedFileHasOneClassicTableAndPassesQpdf) {
     EXPECT_EQ(again.PageCount(), 2);
 }
 
+// An update whose classic section gives the number of the older cross-reference stream (6) to the page's
+// new content: the newest revision decides, and the content is kept through a save.
+TEST(LoadXrefStream, NewerRevisionReusingTheStreamNumberKeepsTheLiveObject) {
+    PdfText pdf("%PDF-1.5\n");
+    pdf.text = FileWithObjectStream(false);
+    const std::size_t previous = pdf.text.rfind("startxref");
+    const std::size_t olderTable = std::stoul(pdf.text.substr(previous + 10));
+    pdf.offsets.clear();
+    pdf.Object(3, "<< /Type /Page /Parent 2 0 R /MediaBox [ 0 0 500 600 ] /Contents 6 0 R >>");
+    pdf.Stream(6, "", "BT (Nuovo) Tj ET");
+    const std::size_t table = pdf.text.size();
+    pdf.text += "xref\n3 1\n" + PdfText::Entry(pdf.offsets[3], 0, 'n') + "6 1\n" +
+                PdfText::Entry(pdf.offsets[6], 0, 'n') + "trailer\n<< /Size 7 /Root 1 0 R /Prev " +
+                std::to_string(olderTable) + " >>\n";
+    pdf.StartXref(table);
+
+    TempFolder folder;
+    TPDFToolkit toolkit;
+    ASSERT_EQ(toolkit.LoadFromFile(folder.Write("update.pdf", pdf.text)), 1);
+    const std::string saved = folder.File("saved.pdf");
+    ASSERT_EQ(toolkit.SaveToFile(saved), 1);
+    EXPECT_EQ(loadtest::QpdfCheck(saved), 0);
+    const std::string text = loadtest::ReadFile(saved);
+    EXPECT_NE(text.find("6 0 obj\n<<\n/Length 16\n>>\nstream\nBT (Nuovo) Tj ET\nendstream"),
+              std::string::npos);
+}
+
 TEST(LoadXrefStream, HybridFileReadsXRefStmForCompressedObjects) {
     PdfText pdf("%PDF-1.5\n");
     const std::string one = "<< /Type /Catalog /Pages 2 0 R >>";
