@@ -29,27 +29,35 @@ constexpr double kCreditTextSize = 6;
 constexpr int kAlignCentre = 1;
 
 // Loads the existing PDF file, or creates a new document, and sets the units the pages are laid out in.
-// documentsBefore receives the number of documents the file already holds.
-bool PrepareDocument(TPDFToolkit& pdf, const std::string& pdfFile, int& documentsBefore) {
+// documentsBefore receives the number of documents the file already holds; reason why it failed.
+bool PrepareDocument(TPDFToolkit& pdf, const std::string& pdfFile, int& documentsBefore,
+                     std::string& reason) {
     documentsBefore = 0;
     if (IsExistingFile(pdfFile)) {
-        if (pdf.LoadFromFile(pdfFile) <= 0)
+        if (pdf.LoadFromFile(pdfFile) <= 0) {
+            reason = "the PDF file " + pdfFile + " cannot be read";
             return false;
+        }
         // A file without a readable count was not written by this program: no page is added to it.
         const std::optional<int> count = ParseDocumentCount(pdf.GetCustomInformation(DocumentCountKey));
-        if (!count)
+        if (!count) {
+            reason = "the PDF file " + pdfFile + " has no document count of this program";
             return false;
+        }
         documentsBefore = *count;
-        if (pdf.NewPage() <= 0)
+        if (pdf.NewPage() <= 0) {
+            reason = "no page can be added to the PDF file " + pdfFile;
             return false;
-    } else {
-        if (pdf.NewDocument() == nullptr)
-            return false;
-        if (pdf.SetPageSize("A4") <= 0)
-            return false;
+        }
+    } else if (pdf.NewDocument() == nullptr || pdf.SetPageSize("A4") <= 0) {
+        reason = "a new PDF document cannot be created";
+        return false;
     }
-    return pdf.SetMeasurementUnits(kMeasureInches) > 0 && pdf.SetOrigin(kOriginTopLeft) > 0 &&
-           pdf.CompressImages(1) > 0;
+    if (pdf.SetMeasurementUnits(kMeasureInches) > 0 && pdf.SetOrigin(kOriginTopLeft) > 0 &&
+        pdf.CompressImages(1) > 0)
+        return true;
+    reason = "the PDF document cannot be set up";
+    return false;
 }
 
 // The information entries and the document's custom entries. Every step must succeed: a file saved
@@ -66,12 +74,15 @@ bool SetDocumentInformation(TPDFToolkit& pdf, int documentsBefore, const std::st
 }
 
 // One composed page as a PDF page: the page picture, the logo and the vertical credit line, then a new
-// page unless this is the document's last page.
-bool OutputPdfPage(TStampaDocumentoBase& engine, TPDFToolkit& pdf) {
+// page unless this is the document's last page. Sets the engine's failureReason when it fails.
+// logo is the logo image once it has been added to the document.
+bool OutputPdfPage(TStampaDocumentoBase& engine, TPDFToolkit& pdf, TPDFImage*& logo) {
     const int height = static_cast<int>(pdf.PageHeight() * kFormUnitsPerInch);
     const int width = static_cast<int>(pdf.PageWidth() * kFormUnitsPerInch);
     bool result = engine.RenderPage(engine.page->lineCount(), width - 60 - 2 * engine.leftMargin,
                                     engine.leftMargin, height);
+    if (!result)
+        engine.failureReason = "page " + std::to_string(engine.currentPage) + " cannot be drawn";
 
     if (result) {
         // The picture moves into the stream and back, so that the toolkit reads it without a copy and its
@@ -81,17 +92,25 @@ bool OutputPdfPage(TStampaDocumentoBase& engine, TPDFToolkit& pdf) {
         engine.formStream = std::move(picture).str();
         result = image != nullptr && pdf.SelectImage(image) > 0 &&
                  pdf.DrawImage(kPictureInset, 0, pdf.PageWidth() - 2 * kPictureInset, pdf.PageHeight()) > 0;
+        if (!result)
+            engine.failureReason = "page " + std::to_string(engine.currentPage) + " cannot be placed";
     }
 
     if (result && engine.captions && engine.captions->printLetterhead && engine.printLogo &&
         IsExistingFile(engine.logoFile)) {
         const TLogoFrame& frame = engine.logoFrame;
         const double units = kFormUnitsPerInch;
-        TPDFImage* logo = pdf.AddImageFromFile(engine.logoFile, 0);
+        // The logo is read once per run and placed as one image on every page.
+        if (logo == nullptr) {
+            std::istringstream bytes(engine.logoBytes());
+            logo = pdf.AddImageFromStream(bytes, 0);
+        }
         result =
             logo != nullptr && pdf.SelectImage(logo) > 0 &&
             pdf.FitImage(frame.left / units + kPictureInset, frame.top / units,
                          (frame.right - frame.left) / units, (frame.bottom - frame.top) / units, 1, 1, 0) > 0;
+        if (!result)
+            engine.failureReason = "the logo " + engine.logoFile + " is not an image that can be placed";
     }
 
     if (result) {
@@ -101,6 +120,8 @@ bool OutputPdfPage(TStampaDocumentoBase& engine, TPDFToolkit& pdf) {
             const double left = pdf.PageWidth() - pdf.GetTextHeight() - kPictureInset;
             result = pdf.DrawRotatedText(left, pdf.PageHeight() / 2, 90, CreditLine()) > 0;
         }
+        if (!result)
+            engine.failureReason = "the credit line cannot be written";
     }
 
     // The page picture's memory serves page after page; after the last page it is given back before the
@@ -110,8 +131,11 @@ bool OutputPdfPage(TStampaDocumentoBase& engine, TPDFToolkit& pdf) {
         engine.pageBitmap.reset();
     }
 
-    if (result && !engine.isLastPage())
+    if (result && !engine.isLastPage()) {
         result = pdf.NewPage() > 0;
+        if (!result)
+            engine.failureReason = "no page can be added after page " + std::to_string(engine.currentPage);
+    }
     return result;
 }
 
@@ -119,42 +143,56 @@ bool OutputPdfPage(TStampaDocumentoBase& engine, TPDFToolkit& pdf) {
 
 bool TStampaDocumentoBase::printRun(int copies, int rowCount, const ColumnHeadingList& ColumnHeadings) {
     static_cast<void>(copies); // the copies of a PDF file are the delivery's, which is not available
+    failureReason.clear();
     // Direct printing draws on an open print job, and the delivery prints the saved PDF file; neither
     // is available here, so such a run fails before anything is produced and the document file stays.
-    if (!pdfOutput || !pdfToolkit || pdfFile.empty() || !TrimControl(printerName).empty())
+    if (!pdfOutput || !pdfToolkit || pdfFile.empty() || !TrimControl(printerName).empty()) {
+        failureReason = "printing is not available";
         return false;
+    }
     TPDFToolkit& pdf = *pdfToolkit;
 
     PageBufferRelease release{page};
     try {
         // Page buffer, lists, captions, zones and the counting pass.
         PreparePages(rowCount, ColumnHeadings);
-    } catch (const ECompositionError&) {
+    } catch (const ECompositionError& error) {
+        failureReason = std::string("the document cannot be composed: ") + error.what();
         return false;
     }
 
     // The lock file lives beside the PDF file, so its folder must exist before it can be taken.
     EnsurePdfFolder(pdfFile);
     const TFileLock lock(PdfLockFileName(pdfFile));
-    if (!lock.held())
+    if (!lock.held()) {
+        failureReason = "the lock of the PDF file " + pdfFile + " cannot be taken";
         return false;
+    }
 
     int documentsBefore = 0;
-    bool result = PrepareDocument(pdf, pdfFile, documentsBefore);
+    bool result = PrepareDocument(pdf, pdfFile, documentsBefore, failureReason);
 
     if (result) {
         try {
-            result = ComposePass([&] { return OutputPdfPage(*this, pdf); });
-        } catch (const ECompositionError&) {
+            TPDFImage* logo = nullptr;
+            result = ComposePass([&] { return OutputPdfPage(*this, pdf, logo); });
+        } catch (const ECompositionError& error) {
+            failureReason = std::string("the document cannot be composed: ") + error.what();
             result = false;
         }
     }
 
-    if (result)
+    if (result) {
         result = SetDocumentInformation(pdf, documentsBefore, DocumentIndexRecord(pageCount));
+        if (!result)
+            failureReason = "the information entries of the PDF file cannot be set";
+    }
     EnsurePdfFolder(pdfFile);
-    if (result)
+    if (result) {
         result = pdf.SaveToFile(pdfFile) > 0;
+        if (!result)
+            failureReason = "the PDF file " + pdfFile + " cannot be saved";
+    }
     pdf.RemoveDocument(pdf.SelectedDocument());
     return result;
 }

@@ -2,16 +2,19 @@
 
 #include "app/command_line.h"
 #include "app/ini_settings.h"
+#include "app/kept_document.h"
 #include "app/print_run_job.h"
 #include "app/run_mode.h"
 #include "app/startup_paths.h"
 #include "platform/file_exists.h"
 #include "platform/ini_file.h"
 #include "platform/path_case.h"
+#include "platform/system_currency.h"
 #include "util/dates.h"
 #include "util/numbers.h"
 #include "util/strings.h"
 
+#include <exception>
 #include <optional>
 #include <ostream>
 
@@ -86,17 +89,27 @@ ReprintJob PrepareReprint(RunSettings& settings, const StartupEnvironment& envir
     return job;
 }
 
-void printDocumentFile(RunSettings& settings, const StartupEnvironment& environment) {
-    // 1. This mode's preconditions hold.
-    settings.usageFlag = false;
+namespace {
 
+// Steps 2 to 12 of printing a document file.
+void PrintDocumentFileSteps(RunSettings& settings, const StartupEnvironment& environment) {
     // 2-3. The document record, filled from the document file with its run parameters.
     DocumentPrintJob job = LoadDocumentFile(settings);
 
+    // A document beyond the line limit is refused before anything is composed.
+    if (job.fileParameters.DocumentLineCount > MaxDocumentLines) {
+        ReportKeptDocument(job.documentFile,
+                           "line 98 asks for " + std::to_string(job.fileParameters.DocumentLineCount) +
+                               " document lines, more than " + std::to_string(MaxDocumentLines));
+        return;
+    }
+
     // 4. Direct printing (no PDF file named) needs the printer selected and a print job open. Printer
     // selection is not part of the program yet, so it fails: nothing is printed and the file stays.
-    if (job.fileParameters.OutputPdfPath.empty())
+    if (job.fileParameters.OutputPdfPath.empty()) {
+        ReportKeptDocument(job.documentFile, "no printer can be selected");
         return;
+    }
 
     // 5-6. Transport date text and the INI settings of the document's code.
     CompleteDocumentSettings(job, settings, environment);
@@ -106,12 +119,27 @@ void printDocumentFile(RunSettings& settings, const StartupEnvironment& environm
     // before any engine exists, with the usage message, and the document file stays.
     if (!job.engine.pdfFile.empty() && (job.rowsPerPage <= 0 || job.rowsPerPage > MaxRowsPerPage)) {
         settings.usageFlag = true;
+        ReportKeptDocument(job.documentFile, "PDF output needs rows per page (/R=) from 1 to " +
+                                                 std::to_string(MaxRowsPerPage));
         return;
     }
 
     // 7-11. The print engine receives the job and runs the print run; only a successful run deletes the
     // document file.
     RunDocumentPrintJob(job, settings.printerName);
+}
+
+} // namespace
+
+void printDocumentFile(RunSettings& settings, const StartupEnvironment& environment) {
+    // 1. This mode's preconditions hold.
+    settings.usageFlag = false;
+    try {
+        PrintDocumentFileSteps(settings, environment);
+    } catch (const std::exception& error) {
+        // An error that passes through ends the run; the document file stays.
+        ReportKeptDocument(settings.inputFile, error.what());
+    }
 }
 
 void reprintPdf(RunSettings& settings, const StartupEnvironment& environment) {
@@ -129,9 +157,10 @@ void reprintPdf(RunSettings& settings, const StartupEnvironment& environment) {
 int RunStampadoc(const std::vector<std::string>& arguments, const std::string& executablePath,
                  std::ostream& out) {
     // 1. Process-wide settings: the two-digit-year base follows the clock, so that current dates keep
-    // their short form; the number separators start from the user's locale.
+    // their short form; the number separators and the currency sign come from the user's locale.
     InitPivotYearFromClock();
     InitNumberSeparatorsFromLocale();
+    InitCurrencySymbolFromLocale();
     RunSettings settings;
 
     // 2. The console window record serves the delivery through the PDF viewer and is filled there.
