@@ -1,11 +1,11 @@
 // Composes every page of arbitrary document files under arbitrary layout flags and rows per page, as the
-// layout preview does, so that no document can crash the composition, write outside the page or hang it.
+// layout preview does, and renders each page as PDF output would (at a quarter of its resolution), so
+// that no document can crash the composition or the form, write outside the page or hang it.
 
 #include <cstddef>
 #include <cstdint>
 #include <string>
 
-#include "app/engine_settings.h"
 #include "app/engine_settings.h"
 #include "app/preview_output.h"
 #include "docdata/document_reader.h"
@@ -18,6 +18,13 @@ namespace {
 // The first bytes choose the rows per page and the eight layout flag characters.
 constexpr size_t kSettingBytes = 9;
 const char kFlagCharacters[] = "0012NCPU";
+
+// An A4 page in 1/600 inch, and the part of the resolution the page is rendered at.
+constexpr int kPageWidth = 4960;
+constexpr int kPageHeight = 7016;
+constexpr int kResolutionDivisor = 4;
+// Pages rendered of each document: later pages draw the same form.
+constexpr int kRenderedPages = 8;
 
 } // namespace
 
@@ -35,12 +42,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     RunParameters parameters;
     ReadDocument(TImportaSeq::FromText(text), document, parameters);
 
-    TStampaDocumentoBase engine("retino.bmp", "", false);
+    TStampaDocumentoBase engine("retino.bmp", "", true);
     HandSettingsToEngine(engine, MakeEngineSettings(settings, parameters), document);
+    const int margin = engine.leftMargin / kResolutionDivisor;
+    const int width = (kPageWidth - 60) / kResolutionDivisor - 2 * margin;
     std::string pages;
     try {
         engine.ComposePages(rows, parameters.ColumnHeadings, [&] {
             pages += FormatPreviewPage(engine, engine.currentPage, engine.pageCount);
+            if (engine.currentPage <= kRenderedPages)
+                engine.RenderPage(engine.page->lineCount(), width, margin, kPageHeight / kResolutionDivisor);
             return engine.pageCount <= 5000;
         });
     } catch (const ECompositionError&) {

@@ -1,6 +1,7 @@
 // stampadoc: prints a fiscal document file exported by Marvendo, or prints a PDF file again.
 
 #include "app/startup.h"
+#include "platform/broken_pipe.h"
 #include "platform/executable_path.h"
 
 #include <exception>
@@ -9,6 +10,7 @@
 #include <vector>
 
 int main(int argc, char** argv) {
+    IgnoreBrokenPipe();
     const std::vector<std::string> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
     try {
         return RunStampadoc(arguments, ExecutablePath(), std::cout);

@@ -9,6 +9,7 @@
 #include "layout/render_page_png.h"
 #include "platform/file_exists.h"
 #include "platform/path_case.h"
+#include "platform/system_currency.h"
 #include "util/dates.h"
 #include "util/numbers.h"
 
@@ -52,6 +53,7 @@ int RunPreview(const std::vector<std::string>& arguments, const std::string& exe
                std::ostream& out) {
     InitPivotYearFromClock();
     InitNumberSeparatorsFromLocale();
+    InitCurrencySymbolFromLocale();
     RunSettings settings;
     // "--png DIR [--dpi N]": a picture of each page besides the page text.
     TPreviewPictures pictures;

@@ -2,6 +2,7 @@
 
 #include "app/command_line.h"
 #include "app/ini_settings.h"
+#include "app/kept_document.h"
 #include "app/print_run_job.h"
 #include "app/printer_selection.h"
 #include "app/printer_utilities.h"
@@ -13,10 +14,12 @@
 #include "platform/ini_file.h"
 #include "platform/path_case.h"
 #include "platform/printer.h"
+#include "platform/system_currency.h"
 #include "util/dates.h"
 #include "util/numbers.h"
 #include "util/strings.h"
 
+#include <exception>
 #include <optional>
 #include <ostream>
 
@@ -92,12 +95,20 @@ ReprintJob PrepareReprint(RunSettings& settings, const StartupEnvironment& envir
     return job;
 }
 
-void printDocumentFile(RunSettings& settings, const StartupEnvironment& environment) {
-    // 1. This mode's preconditions hold.
-    settings.usageFlag = false;
+namespace {
 
+// Steps 2 to 12 of printing a document file.
+void PrintDocumentFileSteps(RunSettings& settings, const StartupEnvironment& environment) {
     // 2-3. The document record, filled from the document file with its run parameters.
     DocumentPrintJob job = LoadDocumentFile(settings);
+
+    // A document beyond the line limit is refused before anything is composed.
+    if (job.fileParameters.DocumentLineCount > MaxDocumentLines) {
+        ReportKeptDocument(job.documentFile,
+                           "line 98 asks for " + std::to_string(job.fileParameters.DocumentLineCount) +
+                               " document lines, more than " + std::to_string(MaxDocumentLines));
+        return;
+    }
 
     // 4. Direct printing (no PDF file named): select the printer and open the print job. A printer that
     // is not installed, or a spooler that refuses the job: nothing is printed and the file stays.
@@ -105,8 +116,11 @@ void printDocumentFile(RunSettings& settings, const StartupEnvironment& environm
     int printerIndex = -1;
     if (direct) {
         printerIndex = OpenDirectPrintJob(settings.printerName);
-        if (printerIndex < 0)
+        if (printerIndex < 0) {
+            ReportKeptDocument(job.documentFile,
+                               "no print job can be opened on the printer " + settings.printerName);
             return;
+        }
     }
 
     // 5-6. Transport date text and the INI settings of the document's code.
@@ -126,16 +140,34 @@ void printDocumentFile(RunSettings& settings, const StartupEnvironment& environm
     // would make it allocate without bound: the run ends here, before any engine exists, and the
     // document file stays. PDF output writes the usage message (no "/R="); an open job is cancelled.
     if (job.rowsPerPage <= 0 || job.rowsPerPage > MaxRowsPerPage) {
-        if (direct)
+        if (direct) {
             Printer().abortDoc();
-        else
+            ReportKeptDocument(job.documentFile, "the page of the printer " + settings.printerName +
+                                                     " holds no text rows");
+        } else {
             settings.usageFlag = true;
+            ReportKeptDocument(job.documentFile, "PDF output needs rows per page (/R=) from 1 to " +
+                                                     std::to_string(MaxRowsPerPage));
+        }
         return;
     }
 
     // 7-11. The print engine receives the job and runs the print run, and an open print job is ended;
     // only a successful run deletes the document file.
     RunDocumentPrintJob(job, settings.printerName);
+}
+
+} // namespace
+
+void printDocumentFile(RunSettings& settings, const StartupEnvironment& environment) {
+    // 1. This mode's preconditions hold.
+    settings.usageFlag = false;
+    try {
+        PrintDocumentFileSteps(settings, environment);
+    } catch (const std::exception& error) {
+        // An error that passes through ends the run; the document file stays.
+        ReportKeptDocument(settings.inputFile, error.what());
+    }
 }
 
 void reprintPdf(RunSettings& settings, const StartupEnvironment& environment) {
@@ -156,9 +188,10 @@ void reprintPdf(RunSettings& settings, const StartupEnvironment& environment) {
 int RunStampadoc(const std::vector<std::string>& arguments, const std::string& executablePath,
                  std::ostream& out) {
     // 1. Process-wide settings: the two-digit-year base follows the clock, so that current dates keep
-    // their short form; the number separators start from the user's locale.
+    // their short form; the number separators and the currency sign come from the user's locale.
     InitPivotYearFromClock();
     InitNumberSeparatorsFromLocale();
+    InitCurrencySymbolFromLocale();
     RunSettings settings;
 
     // 2. The console window, which the delivery brings back to the front after starting a PDF viewer.

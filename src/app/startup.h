@@ -2,6 +2,7 @@
 
 #include "app/engine_settings.h"
 #include "app/run_settings.h"
+#include "docdata/document_limits.h"
 #include "docdata/document_reader.h"
 #include "docdata/document_record.h"
 
@@ -17,7 +18,7 @@ inline constexpr const char* UsageMessage = "Esecuzione non consentita";
 
 // The most rows per page "/R=" may ask for. A sheet holds six rows per inch, so this is far beyond any
 // paper; larger values would only make the page buffer allocate without bound.
-inline constexpr int32_t MaxRowsPerPage = 1000;
+inline constexpr int32_t MaxRowsPerPage = MaxPageRows;
 
 // Paths start-up works out from the executable's own path.
 struct StartupEnvironment {

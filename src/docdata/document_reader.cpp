@@ -1,9 +1,12 @@
 #include "docdata/document_reader.h"
 
 #include "docdata/code_tables.h"
+#include "docdata/document_limits.h"
 #include "docdata/issuer_data.h"
 #include "util/dates.h"
 #include "util/numbers.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -36,6 +39,8 @@ public:
 
     double Amount(int line, int field) const { return ParseNumber(DecimalText(line, field), 0); }
 
+    bool IsEmptyLine(int line) const { return file.Lines[static_cast<size_t>(line - 1)].empty(); }
+
     TDateTime Date(int line, int field) const {
         TDateTime date = NullDate;
         return ReadDate(Text(line, field), date) ? date : UnreadableDate;
@@ -49,10 +54,10 @@ void ReadIdentity(const FieldReader& in, TRecDocObjectBase& doc) {
     doc.DocTypeCode = in.Text(1, 1, 1);
     doc.DocKind = TranslateFileDocType(doc.DocTypeCode);
     doc.DocTitle = in.Text(2, 1);
-    doc.DocCurrencyDecimals = in.Integer(6, 1);
+    doc.DocCurrencyDecimals = ClampToRange(in.Integer(6, 1), 0, MaxCurrencyDecimals);
     doc.DocCurrency = in.Text(6, 2);
     doc.ExchangeRate = in.Amount(6, 3);
-    doc.BaseCurrencyDecimals = in.Integer(7, 1);
+    doc.BaseCurrencyDecimals = ClampToRange(in.Integer(7, 1), 0, MaxCurrencyDecimals);
     doc.BaseCurrency = in.Text(7, 2);
 }
 
@@ -215,23 +220,31 @@ void ReadRunParameters(const FieldReader& in, RunParameters& params) {
     for (int i = 0; i < 8; ++i)
         params.ColumnHeadings[static_cast<size_t>(i)] = in.Text(88, i + 1);
     params.LogoFile = in.Text(89, 1);
-    params.ReservedTopLines = in.Integer(90, 1);
-    params.ReservedBottomLines = in.Integer(91, 1);
+    params.ReservedTopLines = ClampToRange(in.Integer(90, 1), 0, MaxPageRows);
+    params.ReservedBottomLines = ClampToRange(in.Integer(91, 1), 0, MaxPageRows);
     for (int i = 0; i < 5; ++i)
         params.LayoutSwitches[static_cast<size_t>(i)] = in.Integer(92 + i, 1) == 1;
     params.OutputPdfPath = in.Text(97, 1);
 }
 
-void ReadDocumentLines(const FieldReader& in, int fileLineCount, TRecDocObjectBase& doc) {
-    int count = in.Integer(98, 1);
+void ReadDocumentLines(const FieldReader& in, int fileLineCount, TRecDocObjectBase& doc,
+                       RunParameters& params) {
+    int count = std::max(in.Integer(98, 1), 0);
+    params.DocumentLineCount = count;
+    doc.Lines.Clear();
+    // A document beyond the limit is refused by the run: none of its lines is worth reading.
+    if (count > MaxDocumentLines)
+        return;
     // A line count far beyond the file's own lines must not make the reader allocate without bound.
     const int linesInFile = fileLineCount >= FirstDocumentLine ? fileLineCount - FirstDocumentLine + 1 : 0;
     if (count > linesInFile + ExtraEmptyLines)
         count = linesInFile + ExtraEmptyLines;
-    doc.Lines.Clear();
     for (int i = 1; i <= count; ++i) {
         const int index = doc.Lines.Add("");
         const int line = FirstDocumentLine - 1 + i;
+        // A line missing from the file, or empty, stays a cleared line.
+        if (line > fileLineCount || in.IsEmptyLine(line))
+            continue;
         TRecRigaDocObject& row = *doc.Lines.Line(index);
         row.ArticleCode = in.Text(line, 0);
         row.Description = in.Text(line, 1);
@@ -263,7 +276,7 @@ void ReadDocument(const TImportaSeq& file, TRecDocObjectBase& doc, RunParameters
     ReadSeparators(in);
     ReadSecondCurrency(in, doc);
     ReadRunParameters(in, params);
-    ReadDocumentLines(in, file.Count(), doc);
+    ReadDocumentLines(in, file.Count(), doc, params);
     if (doc.DocCurrency.empty()) {
         doc.DocCurrency = doc.BaseCurrency;
         doc.DocCurrencyDecimals = doc.BaseCurrencyDecimals;
@@ -271,6 +284,7 @@ void ReadDocument(const TImportaSeq& file, TRecDocObjectBase& doc, RunParameters
 }
 
 void ReadDocumentFile(const std::string& fileName, TRecDocObjectBase& doc, RunParameters& params) {
-    const TImportaSeq file(fileName, false);
+    // Lines after the last document line the limit allows are never read.
+    const TImportaSeq file(fileName, false, FirstDocumentLine - 1 + MaxDocumentLines);
     ReadDocument(file, doc, params);
 }

@@ -14,7 +14,8 @@ class TImportaSeq {
 public:
     // Loads every line of the file (lines end at CR LF, CR or LF). A file that cannot be loaded gives no
     // lines; nothing is raised. With deleteAfterLoad the file is deleted afterwards, loaded or not.
-    TImportaSeq(const std::string& fileName, bool deleteAfterLoad);
+    // With maxLines >= 0 only the first maxLines lines are read and kept.
+    TImportaSeq(const std::string& fileName, bool deleteAfterLoad, int maxLines = -1);
 
     // Builds the reader on text already in memory.
     static TImportaSeq FromText(const std::string& text);
@@ -43,6 +44,8 @@ struct RunParameters {
     int32_t ReservedTopLines = 0;
     int32_t ReservedBottomLines = 0;
     std::array<bool, 5> LayoutSwitches{};
+    // The number of document lines line 98 asks for; above MaxDocumentLines no line is read.
+    int32_t DocumentLineCount = 0;
 };
 
 // Reads the document file into Doc (a cleared record), IssuerData and the run parameters, and sets the

@@ -35,8 +35,9 @@ public:
 };
 
 // The owning list of document lines: every entry holds a string (unused by the system) and one line
-// object, which the list creates on Add and Insert and frees on Delete, Clear and destruction.
-// Copies are deep.
+// object, which the list frees on Delete, Clear and destruction. A line that was never written is a
+// cleared line that takes no memory of its own: it is created when it is first reached for writing, so
+// that thousands of empty lines cost almost nothing. Copies are deep.
 class TListaRigheDoc {
 public:
     TListaRigheDoc() = default;
@@ -66,7 +67,8 @@ public:
     // The entry's string, empty for an index out of range.
     std::string Strings(int index) const;
 
-    // The entry's line, nullptr for an index out of range.
+    // The entry's line, nullptr for an index out of range. The const form gives a shared cleared line
+    // for a line never written.
     TRecRigaDocObject* Line(int index);
     const TRecRigaDocObject* Line(int index) const;
 

@@ -2,21 +2,69 @@
 
 #include <filesystem>
 #include <fstream>
-#include <iterator>
+#include <limits>
 
 #include "util/strings.h"
 
 namespace {
 
-bool LoadFile(const std::string& fileName, std::string& content) {
+// Collects lines from text fed in pieces: a line ends at CR LF, CR or LF, also when the pair is split
+// between two pieces. Lines beyond maxLines are not kept.
+class LineCollector {
+public:
+    explicit LineCollector(size_t maxLines) : maxLines(maxLines) {}
+
+    bool full() const { return lines.size() >= maxLines; }
+
+    void feed(const char* text, size_t size) {
+        for (size_t i = 0; i < size && !full(); ++i) {
+            const char c = text[i];
+            if (afterCarriageReturn) {
+                afterCarriageReturn = false;
+                if (c == '\n')
+                    continue;
+            }
+            if (c == '\r' || c == '\n') {
+                lines.push_back(std::move(current));
+                current.clear();
+                afterCarriageReturn = c == '\r';
+            } else {
+                current += c;
+            }
+        }
+    }
+
+    // The lines; a last line without a line end counts too.
+    std::vector<std::string> finish() {
+        if (!current.empty() && !full())
+            lines.push_back(std::move(current));
+        return std::move(lines);
+    }
+
+private:
+    size_t maxLines;
+    std::vector<std::string> lines;
+    std::string current;
+    bool afterCarriageReturn = false;
+};
+
+// Reads the file piece by piece up to its maxLines-th line, so that what is kept is only what is read.
+bool LoadLines(const std::string& fileName, size_t maxLines, std::vector<std::string>& lines) {
     try {
         std::ifstream file(fileName, std::ios::binary);
         if (!file)
             return false;
-        content.assign(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-        return !file.bad();
+        LineCollector collector(maxLines);
+        std::vector<char> buffer(1 << 16);
+        while (!collector.full() && file.read(buffer.data(), static_cast<std::streamsize>(buffer.size())))
+            collector.feed(buffer.data(), buffer.size());
+        if (file.bad())
+            return false;
+        collector.feed(buffer.data(), static_cast<size_t>(file.gcount()));
+        lines = collector.finish();
+        return true;
     } catch (...) {
-        content.clear();
+        lines.clear();
         return false;
     }
 }
@@ -69,30 +117,15 @@ char LineSeparator(const std::string& line, char quote) {
 } // namespace
 
 std::vector<std::string> SplitDocumentLines(const std::string& text) {
-    std::vector<std::string> lines;
-    size_t start = 0;
-    const size_t n = text.size();
-    while (start < n) {
-        size_t end = start;
-        while (end < n && text[end] != '\r' && text[end] != '\n')
-            ++end;
-        lines.emplace_back(text, start, end - start);
-        if (end < n && text[end] == '\r' && end + 1 < n && text[end + 1] == '\n')
-            ++end;
-        start = end + 1;
-    }
-    return lines;
+    LineCollector collector(std::numeric_limits<size_t>::max());
+    collector.feed(text.data(), text.size());
+    return collector.finish();
 }
 
-TImportaSeq::TImportaSeq(const std::string& fileName, bool deleteAfterLoad) {
-    std::string content;
-    if (LoadFile(fileName, content)) {
-        try {
-            Lines = SplitDocumentLines(content);
-        } catch (...) {
-            Lines.clear();
-        }
-    }
+TImportaSeq::TImportaSeq(const std::string& fileName, bool deleteAfterLoad, int maxLines) {
+    if (!LoadLines(fileName,
+                   maxLines < 0 ? std::numeric_limits<size_t>::max() : static_cast<size_t>(maxLines), Lines))
+        Lines.clear();
     if (deleteAfterLoad) {
         std::error_code ignored;
         std::filesystem::remove(fileName, ignored);

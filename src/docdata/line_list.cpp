@@ -9,15 +9,24 @@ TListaRigheDoc& TListaRigheDoc::operator=(const TListaRigheDoc& other) {
     return *this;
 }
 
+namespace {
+
+const TRecRigaDocObject& ClearedLine() {
+    static const TRecRigaDocObject cleared;
+    return cleared;
+}
+
+} // namespace
+
 int TListaRigheDoc::Add(const std::string& s) {
-    entries.push_back(Entry{s, std::make_unique<TRecRigaDocObject>()});
+    entries.push_back(Entry{s, nullptr});
     return Count() - 1;
 }
 
 void TListaRigheDoc::Insert(int index, const std::string& s) {
     if (index < 0 || index > Count())
         return;
-    entries.insert(entries.begin() + index, Entry{s, std::make_unique<TRecRigaDocObject>()});
+    entries.insert(entries.begin() + index, Entry{s, nullptr});
 }
 
 void TListaRigheDoc::Delete(int index) {
@@ -40,7 +49,7 @@ void TListaRigheDoc::Assign(const TListaRigheDoc& source) {
     for (const Entry& entry : source.entries) {
         const int index = Add(entry.Text);
         if (entry.Object)
-            *entries[static_cast<size_t>(index)].Object = *entry.Object;
+            entries[static_cast<size_t>(index)].Object = std::make_unique<TRecRigaDocObject>(*entry.Object);
     }
 }
 
@@ -49,11 +58,19 @@ std::string TListaRigheDoc::Strings(int index) const {
 }
 
 TRecRigaDocObject* TListaRigheDoc::Line(int index) {
-    return (index >= 0 && index < Count()) ? entries[static_cast<size_t>(index)].Object.get() : nullptr;
+    if (index < 0 || index >= Count())
+        return nullptr;
+    std::unique_ptr<TRecRigaDocObject>& object = entries[static_cast<size_t>(index)].Object;
+    if (!object)
+        object = std::make_unique<TRecRigaDocObject>();
+    return object.get();
 }
 
 const TRecRigaDocObject* TListaRigheDoc::Line(int index) const {
-    return (index >= 0 && index < Count()) ? entries[static_cast<size_t>(index)].Object.get() : nullptr;
+    if (index < 0 || index >= Count())
+        return nullptr;
+    const TRecRigaDocObject* object = entries[static_cast<size_t>(index)].Object.get();
+    return object != nullptr ? object : &ClearedLine();
 }
 
 std::string GetLineText(const TListaRigheDoc& list, int index, std::string TRecRigaDocObject::*column) {

@@ -69,7 +69,10 @@ void TStampaDocumentoBase::ComputeZones(int pageRows) {
 void TStampaDocumentoBase::BuildBodyLineIndexes(bool pricesIncludeVat) {
     printableLines.clear();
     const int offset = pricesIncludeVat ? 1 : 0;
-    const int count = document.Lines.Count();
+    // Empty lines at the end print nothing but empty rows and pages: a file of empty lines is one page.
+    int count = document.Lines.Count();
+    while (count > 0 && IsEmptyDocumentLine(lineAt(count - 1)))
+        --count;
     for (int i = 0; i < count; ++i) {
         const TRecRigaDocObject& line = lineAt(i);
         if (!IsSpecialLine(line.ArticleCode) && !IsStarLine(line.ArticleCode))

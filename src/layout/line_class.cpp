@@ -1,6 +1,7 @@
 #include "layout/line_class.h"
 
 #include "docdata/code_tables.h"
+#include "docdata/document_record.h"
 #include "layout/fixed_text.h"
 
 bool IsStarLine(const std::string& code) {
@@ -26,4 +27,14 @@ TLineClass ClassifyLine(const std::string& code) {
     if (IsArrowKindLine(code))
         return TLineClass::Special;
     return TLineClass::Other;
+}
+
+bool IsEmptyDocumentLine(const TRecRigaDocObject& line) {
+    for (const std::string* text :
+         {&line.ArticleCode, &line.Description, &line.Unit, &line.Quantity, &line.Column5, &line.Column6,
+          &line.Column7, &line.UnitPrice, &line.Discount, &line.VatCode, &line.Column11, &line.AltPrice}) {
+        if (!fixed_text::Trim(*text).empty())
+            return false;
+    }
+    return line.Amount == 0 && line.Amount2 == 0;
 }

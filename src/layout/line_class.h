@@ -2,6 +2,8 @@
 
 #include <string>
 
+class TRecRigaDocObject;
+
 // How a document line is printed, decided by its article code.
 enum class TLineClass { Article, Free, Percent, Star, Dash, Comment, Equal, Special, Other };
 
@@ -9,3 +11,7 @@ enum class TLineClass { Article, Free, Percent, Star, Dash, Comment, Equal, Spec
 bool IsStarLine(const std::string& code);
 
 TLineClass ClassifyLine(const std::string& code);
+
+// The line holds nothing: every text column blank and no amount. Such lines after the last line that
+// holds anything add only empty rows and empty pages.
+bool IsEmptyDocumentLine(const TRecRigaDocObject& line);

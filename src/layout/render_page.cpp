@@ -272,7 +272,9 @@ bool TStampaDocumentoBase::RenderPage(int pageRows, int width, int margin, int h
     // Page text.
     f.RowOffset = 0;
     f.ColumnOffset = 0;
-    f.BeginPage(width, "Courier New", 1, 134, 80, pageRows, height);
+    // A canvas that cannot begin the page would give a blank page: the page fails instead.
+    if (!f.BeginPage(width, "Courier New", 1, 134, 80, pageRows, height))
+        return false;
     f.SetPenWidth(1);
     f.SetPenColor(clBlack);
     f.SetFontColor(clBlack);
@@ -367,12 +369,12 @@ bool TStampaDocumentoBase::RenderPage(int pageRows, int width, int margin, int h
         if (pdfOutput) {
             int imageWidth = 0;
             int imageHeight = 0;
-            if (JpegImage::readFileSize(logoFile, imageWidth, imageHeight)) {
+            if (JpegImage::readSize(logoBytes(), imageWidth, imageHeight)) {
                 const int top = height / (pageRows + 2) * (topRows + 1);
                 logoFrame = ComputeLogoFrame(margin, top, width, height, pageRows, imageWidth, imageHeight);
             }
         } else if (printerCanvas.target != nullptr) {
-            const JpegImage image = JpegImage::loadFile(logoFile);
+            const JpegImage image = JpegImage::decode(logoBytes());
             if (!image.empty()) {
                 const int top =
                     static_cast<int>(static_cast<long>(topRows + 1) * printerCanvas.resolutionY / 6) +

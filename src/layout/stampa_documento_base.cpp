@@ -1,25 +1,26 @@
 #include "layout/stampa_documento_base.h"
 
 #include "layout/fixed_text.h"
+#include "layout/logo_file.h"
 #include "pdf/toolkit.h"
+#include "platform/system_currency.h"
 #include "util/numbers.h"
-
-namespace {
-
-// The currency string of the Italian system settings (the euro sign in Windows-1252).
-const char* const kSystemCurrencySymbol = "\x80";
-
-} // namespace
 
 TStampaDocumentoBase::TStampaDocumentoBase(const std::string& halftoneBitmapPath,
                                            const std::string& transportDateText, bool pdfOutputOn)
     : captions(std::make_unique<TTavPersoStampanteFatt>()), dateText(transportDateText),
-      pdfOutput(pdfOutputOn), currencySymbol(kSystemCurrencySymbol), halftonePath(halftoneBitmapPath) {
+      pdfOutput(pdfOutputOn), currencySymbol(SystemCurrencySymbol()), halftonePath(halftoneBitmapPath) {
     if (pdfOutput)
         pdfToolkit = std::make_unique<TPDFToolkit>();
 }
 
 TStampaDocumentoBase::~TStampaDocumentoBase() = default;
+
+const std::string& TStampaDocumentoBase::logoBytes() {
+    if (!logoCache)
+        logoCache = ReadLogoFile(logoFile);
+    return *logoCache;
+}
 
 void TStampaDocumentoBase::setCaptionDefaults(bool printLetterhead) {
     if (captions)

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -98,6 +99,12 @@ public:
     std::unique_ptr<TPDFToolkit> pdfToolkit;
     // The "/S=" printer that the saved PDF file is delivered to; empty when none is named.
     std::string printerName;
+    // The logo file's bytes, read on first use and kept for the rest of the run; empty when the file is
+    // missing, unreadable or too large to be an image (ReadLogoFile).
+    const std::string& logoBytes();
+    // Why the last print run failed, named in the message that keeps the document file; empty after a
+    // successful run.
+    std::string failureReason;
 
     // --- Construction and settings ---------------------------------------------------------------
     void setCaptionDefaults(bool printLetterhead);
@@ -188,6 +195,7 @@ public:
     bool RenderPage(int pageRows, int width, int margin, int height);
 
 private:
+    std::optional<std::string> logoCache;
     // The document line at index, or an empty line when there is none.
     const TRecRigaDocObject& lineAt(int index) const;
     int printableLineIndex(int cursor) const;

@@ -12,6 +12,8 @@ public:
     static JpegImage decode(const std::string& bytes);
     // The pixel size of a JPEG file from its header alone; false when it is missing or unreadable.
     static bool readFileSize(const std::string& path, int& width, int& height);
+    // The pixel size of JPEG bytes from their header alone; false when they are no JPEG picture.
+    static bool readSize(const std::string& bytes, int& width, int& height);
 
     bool empty() const { return raster_.empty(); }
     int width() const { return raster_.width; }

@@ -31,6 +31,24 @@ TEST(IniSettings, EveryValueIsReadUnderTheCode) {
     EXPECT_FALSE(settings.halftone);
 }
 
+TEST(IniSettings, MarginAndFooterSizeAreClampedToWhatTheLayoutCanUse) {
+    const struct {
+        const char* text;
+        int32_t margin;
+        int32_t footerSize;
+    } cases[] = {
+        {"-2147483648", 0, 0}, {"2147483647", MaxLeftMargin, MaxFooterSize}, {"-1", 0, 0}, {"90", 90, 90}};
+    for (const auto& c : cases) {
+        const std::string value = std::string("F=") + c.text + "\n";
+        RunSettings settings;
+        ReadDocumentIniSettings(
+            TIniFile::FromText("[margine_sinistro]\n" + value + "[testo_piede_dimensione]\n" + value), "F",
+            settings);
+        EXPECT_EQ(settings.leftMargin, c.margin) << c.text;
+        EXPECT_EQ(settings.footerSize, c.footerSize) << c.text;
+    }
+}
+
 TEST(IniSettings, CodeIsMatchedWithoutRegardToCase) {
     RunSettings settings;
     ReadDocumentIniSettings(TIniFile::FromText(FullIni), "f", settings);

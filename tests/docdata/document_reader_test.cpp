@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "docdata/document_limits.h"
 #include "docdata/document_reader.h"
 #include "docdata/issuer_data.h"
 #include "temp_document.h"
@@ -359,18 +360,44 @@ TEST_F(DocumentReaderTest, LineCountBelowOneGivesNoLines) {
 
 TEST_F(DocumentReaderTest, LineCountIsCappedAtTheFileLinesPlusAThousand) {
     TempDocument file;
-    file.Line(98, "\"98\",\"2147483647\"").Line(101, "\"A2\",\"SECONDA\"");
+    file.Line(98, "\"98\",\"100000\"").Line(101, "\"A2\",\"SECONDA\"");
     Read(file.Write());
     // The file holds two document lines (100 and 101): at most 1002 lines.
     ASSERT_EQ(doc.Lines.Count(), 1002);
     EXPECT_EQ(GetLineArticleCode(doc.Lines, 1), "A2");
     EXPECT_EQ(GetLineArticleCode(doc.Lines, 1001), "");
+    EXPECT_EQ(params.DocumentLineCount, 100000);
+}
 
-    TempDocument shortFile;
-    shortFile.Line(98, "\"98\",\"$7FFFFFFF\"");
-    TRecDocObjectBase record;
-    ReadDocumentFile(shortFile.Write(), record, params);
-    EXPECT_EQ(record.Lines.Count(), 1000);
+TEST_F(DocumentReaderTest, LineCountBeyondTheLimitReadsNoLine) {
+    for (const char* count : {"100001", "2147483647", "$7FFFFFFF"}) {
+        TempDocument file;
+        file.Line(98, std::string("\"98\",\"") + count + "\"").Line(100, "\"A1\",\"PRIMA\"");
+        TRecDocObjectBase record;
+        ReadDocumentFile(file.Write(), record, params);
+        EXPECT_EQ(record.Lines.Count(), 0) << count;
+        EXPECT_GT(params.DocumentLineCount, MaxDocumentLines) << count;
+    }
+}
+
+TEST_F(DocumentReaderTest, LayoutIntegersAreClampedToWhatTheLayoutCanUse) {
+    const struct {
+        const char* text;
+        int32_t rows;     // lines 90 and 91
+        int32_t decimals; // lines 6 and 7
+    } cases[] = {
+        {"-2147483648", 0, 0}, {"2147483647", MaxPageRows, MaxCurrencyDecimals}, {"-1", 0, 0}, {"3", 3, 3}};
+    for (const auto& c : cases) {
+        TempDocument file;
+        const std::string value = std::string("\"") + c.text + "\"";
+        file.Line(6, "\"6\"," + value + ",\"USD\"").Line(7, "\"7\"," + value + ",\"EUR\"");
+        file.Line(90, "\"90\"," + value).Line(91, "\"91\"," + value);
+        Read(file.Write());
+        EXPECT_EQ(params.ReservedTopLines, c.rows) << c.text;
+        EXPECT_EQ(params.ReservedBottomLines, c.rows) << c.text;
+        EXPECT_EQ(doc.DocCurrencyDecimals, c.decimals) << c.text;
+        EXPECT_EQ(doc.BaseCurrencyDecimals, c.decimals) << c.text;
+    }
 }
 
 TEST_F(DocumentReaderTest, IntegerFieldsUseTheIntegerConversion) {
@@ -386,7 +413,7 @@ TEST_F(DocumentReaderTest, IntegerFieldsUseTheIntegerConversion) {
     EXPECT_EQ(doc.DocCurrency, "USD");
     EXPECT_EQ(doc.BaseCurrencyDecimals, 16);
     EXPECT_EQ(params.ReservedTopLines, 0);
-    EXPECT_EQ(params.ReservedBottomLines, -2);
+    EXPECT_EQ(params.ReservedBottomLines, 0); // -2, clamped
     EXPECT_TRUE(params.LayoutSwitches[0]);
     EXPECT_FALSE(params.LayoutSwitches[1]);
 }

@@ -115,6 +115,19 @@ TEST(ImportaSeq, LoadsAFileAndKeepsIt) {
     EXPECT_TRUE(std::filesystem::exists(doc.Path()));
 }
 
+TEST(ImportaSeq, ReadsOnlyUpToTheLinesAsked) {
+    // A line end split between two pieces of reading (CR the last byte of the first 64 KiB, LF the first
+    // of the next) is one line end.
+    TempDocument doc;
+    doc.WriteRaw(std::string(65535, 'A') + "\r\nB\n\nC\n" + std::string(1 << 20, '\n'));
+    const TImportaSeq whole(doc.Path(), false);
+    EXPECT_EQ(whole.Count(), 4 + (1 << 20));
+    EXPECT_EQ(whole.Lines[0].size(), 65535u);
+    EXPECT_EQ(whole.Lines[1], "B");
+    const TImportaSeq firstThree(doc.Path(), false, 3);
+    EXPECT_EQ(firstThree.Lines, (std::vector<std::string>{std::string(65535, 'A'), "B", ""}));
+}
+
 TEST(ImportaSeq, DeletesTheFileWhenAsked) {
     TempDocument doc;
     doc.WriteRaw("\"1\",\"F\"\n");

@@ -251,6 +251,22 @@ TEST_F(EngineTest, PrintableLinesAndTheVatIncludedHeading) {
     EXPECT_EQ(engine.document.Lines.Line(4)->Description, "SHOWN");
 }
 
+TEST_F(EngineTest, EmptyLinesAtTheEndAreNotPrinted) {
+    addLine("", "");
+    addLine("ART1", "A");
+    addLine(" ", "");
+    addLine("", "", "", "", 0, "", "");
+    addLine("ART2", "B");
+    for (int i = 0; i < 10000; ++i)
+        addLine("", "");
+    engine.BuildBodyLineIndexes(false);
+    // Empty lines between others stay as spacing rows.
+    EXPECT_EQ(engine.printableLines, (std::vector<std::string>{"0", "1", "2", "3", "4"}));
+    addLine("", "", "", "", 1); // an amount is something to print
+    engine.BuildBodyLineIndexes(false);
+    EXPECT_EQ(engine.printableLines.size(), 10006u);
+}
+
 TEST_F(EngineTest, NoHeadingWithoutPrintableLines) {
     addLine("#", "NOT PRINTED");
     engine.BuildBodyLineIndexes(true);

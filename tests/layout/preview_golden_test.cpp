@@ -10,6 +10,7 @@
 #include <sstream>
 #include <string>
 #include <unistd.h>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -36,8 +37,10 @@ std::string FirstLine(const std::string& text) {
 }
 
 // Runs the preview with the arguments and answers its standard output.
-std::string RunPreview(const std::string& arguments, const fs::path& program = PreviewProgram()) {
-    const std::string command = "'" + program.string() + "' " + arguments + " 2>/dev/null";
+// `environment` holds variable assignments for the program, such as "LC_ALL=C".
+std::string RunPreview(const std::string& arguments, const fs::path& program = PreviewProgram(),
+                       const std::string& environment = "") {
+    const std::string command = environment + " '" + program.string() + "' " + arguments + " 2>/dev/null";
     std::string output;
     if (FILE* pipe = popen(command.c_str(), "r")) {
         char buffer[4096];
@@ -97,10 +100,18 @@ TEST(PreviewProgram, ReadsTheIniFileOfTheStampadocBesideIt) {
     const InstalledProgram preview("stampadoc-preview");
     std::ofstream(preview.folder() / "stampadoc.INI", std::ios::binary)
         << "[testo_piede]\r\nF_1=GRAZIE PER LA PREFERENZA\r\n[currency]\r\nF=1\r\n";
-    const std::string output =
-        RunPreview("'/I=" + (kDataDir / "fattura_valuta.txt").string() + "' /F=000110N0", preview.path());
     // A footer text takes four rows off the page: the totals box moves up from row 67 to row 63, and the
-    // INI currency setting puts the system's currency sign (the euro in Windows-1252) before the total.
-    EXPECT_NE(output.find("\n062 N|" + std::string(64, ' ') + "(VALUTA=USD)\n"), std::string::npos);
-    EXPECT_NE(output.find("\n066 N|" + std::string(68, ' ') + "\x80 1.342,00\n"), std::string::npos);
+    // INI currency setting puts the currency sign of the user's locale before the total, converted to
+    // Windows-1252 (the euro is 0x80); the C locale has none, and only the blank before the total remains.
+    for (const auto& [locale, sign] :
+         {std::pair<std::string, std::string>{"it_IT.UTF-8", "\x80"}, {"C", ""}}) {
+        const std::string output =
+            RunPreview("'/I=" + (kDataDir / "fattura_valuta.txt").string() + "' /F=000110N0", preview.path(),
+                       "LC_ALL=" + locale);
+        EXPECT_NE(output.find("\n062 N|" + std::string(64, ' ') + "(VALUTA=USD)\n"), std::string::npos);
+        // The total ends in column 78 of the row.
+        EXPECT_NE(output.find("\n066 N|" + std::string(69 - sign.size(), ' ') + sign + " 1.342,00\n"),
+                  std::string::npos)
+            << locale;
+    }
 }

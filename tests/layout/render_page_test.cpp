@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 
 #include "docdata/issuer_data.h"
 #include "layout/render_support.h"
@@ -223,4 +224,19 @@ TEST(RenderPageLetterhead, ShortNamesAtFullSizePushTheAddressHalfARowLower) {
     EXPECT_EQ(rowInk(H + 7), 0);
     EXPECT_GT(rowInk(H + 8), 0);
     EXPECT_EQ(rowInk(H + 9), 0);
+}
+
+TEST(RenderPageOutput, ACanvasThatCannotBeginThePageFailsThePage) {
+    // No width, no height, no rows beyond what the canvas can map: no page picture, and no success.
+    for (const auto& [rows, width, height] :
+         {std::tuple{kRows, 0, kPageHeight}, std::tuple{kRows, kWidth, -1},
+          std::tuple{1 << 30, kWidth, kPageHeight}}) {
+        RenderedDocument doc("fattura.txt");
+        bool rendered = true;
+        doc.engine.ComposePages(kRows, doc.params.ColumnHeadings, [&] {
+            rendered = doc.engine.RenderPage(rows, width, kMargin, height);
+            return false;
+        });
+        EXPECT_FALSE(rendered) << rows << " rows, " << width << " x " << height;
+    }
 }

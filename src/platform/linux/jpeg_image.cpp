@@ -121,7 +121,10 @@ JpegImage JpegImage::loadFile(const std::string& path) {
 }
 
 bool JpegImage::readFileSize(const std::string& path, int& width, int& height) {
-    const std::string bytes = readWholeFile(path);
+    return readSize(readWholeFile(path), width, height);
+}
+
+bool JpegImage::readSize(const std::string& bytes, int& width, int& height) {
     unsigned w = 0;
     unsigned h = 0;
     if (bytes.empty() ||
