@@ -50,6 +50,7 @@ public:
         page_.reset();
         return true;
     }
+    void abortDoc() override { page_.reset(); }
     int pages = 0;
 
 private:

@@ -182,8 +182,12 @@ bool TStampaDocumentoBase::printRun(int copies, int rowCount, const ColumnHeadin
         return false;
     }
     const std::string archive = ResolvedPdfPath(pdfFile);
-    if (archive.empty() || IsForeignFile(archive)) {
-        failureReason = "the PDF file " + pdfFile + " cannot be reached or is not a PDF file";
+    if (archive.empty()) {
+        failureReason = "the real path of the PDF file " + pdfFile + " cannot be resolved";
+        return false;
+    }
+    if (IsForeignFile(archive)) {
+        failureReason = "the file " + archive + " cannot be read as a PDF file; nothing is written beside it";
         return false;
     }
     const TFileLock lock(PdfLockFileName(archive));

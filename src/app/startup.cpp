@@ -117,8 +117,7 @@ void PrintDocumentFileSteps(RunSettings& settings, const StartupEnvironment& env
     if (direct) {
         printerIndex = OpenDirectPrintJob(settings.printerName);
         if (printerIndex < 0) {
-            ReportKeptDocument(job.documentFile,
-                               "no print job can be opened on the printer " + settings.printerName);
+            ReportKeptDocument(job.documentFile, "no printer " + settings.printerName + " takes a print job");
             return;
         }
     }
@@ -142,8 +141,8 @@ void PrintDocumentFileSteps(RunSettings& settings, const StartupEnvironment& env
     if (job.rowsPerPage <= 0 || job.rowsPerPage > MaxRowsPerPage) {
         if (direct) {
             Printer().abortDoc();
-            ReportKeptDocument(job.documentFile, "the page of the printer " + settings.printerName +
-                                                     " holds no text rows");
+            ReportKeptDocument(job.documentFile,
+                               "the page of the printer " + settings.printerName + " holds no text rows");
         } else {
             settings.usageFlag = true;
             ReportKeptDocument(job.documentFile, "PDF output needs rows per page (/R=) from 1 to " +

@@ -115,6 +115,8 @@ TEST_F(DirectPrintingTest, PdfOutputWithANamedPrinterAndNoRowsTakesThePrintersRo
     std::ostringstream out;
     RunStampadoc({"/I=" + document, "/F=101200N0", "/C=1", "/S=MAGAZZINO"}, folder / "stampadoc", out);
     EXPECT_EQ(out.str(), ""); // rows from the printer: no usage line
+    EXPECT_FALSE(Exists(document)); // saved and delivered
+    WriteFile(document, InvoiceText(folder / "ARCHIVIO.PDF"));
     printer->metrics.erase("Magazzino");
     RunStampadoc({"/I=" + document, "/F=101200N0", "/C=1", "/S=MAGAZZINO"}, folder / "stampadoc", out);
     EXPECT_EQ(out.str(), "Esecuzione non consentita\n");
