@@ -18,20 +18,7 @@ trap 'rm -rf "$work"' EXIT
 cp build-bench/stampadoc src/layout/retino.bmp "$work/"
 program="$work/stampadoc"
 
-# The test invoice with `lines` document lines and line 97 naming `pdf` (as bench/print_run.sh does).
-make_invoice() { # lines pdf output
-  awk -v lines="$1" -v pdf="$2" '
-    NR <= 99 { head[NR] = $0; next }
-    { body[++n] = $0 }
-    END {
-      for (i = 1; i <= 99; i++) {
-        if (i == 97) print "\"97\",\"" pdf "\"";
-        else if (i == 98) print "\"98\",\"" lines "\"";
-        else print head[i];
-      }
-      for (i = 1; i <= lines; i++) print body[(i - 1) % n + 1];
-    }' tests/data/print_run/fattura.txt >"$3"
-}
+. bench/invoice.sh
 count() { pdfinfo -custom "$1" | awk -F': *' '/^Numero Documenti Nel File/ { print $2 }'; }
 entries() { pdfinfo -custom "$1" | grep -c '^Dati documento [0-9]*:' || true; }
 pages() { pdfinfo "$1" | awk '/^Pages:/ { print $2 }'; }

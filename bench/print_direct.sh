@@ -22,21 +22,7 @@ eval "$(scripts/print-scheduler start)"
 trap 'rm -rf "$work"; scripts/print-scheduler stop "$STAMPADOC_SCHEDULER_DIR"' EXIT
 export HOME="$work"
 
-# The test invoice with `lines` document lines (its own lines repeated); line 97 names `pdf` (empty:
-# printed directly).
-make_invoice() { # lines pdf output
-  awk -v lines="$1" -v pdf="$2" '
-    NR <= 99 { head[NR] = $0; next }
-    { body[++n] = $0 }
-    END {
-      for (i = 1; i <= 99; i++) {
-        if (i == 97) print "\"97\",\"" pdf "\"";
-        else if (i == 98) print "\"98\",\"" lines "\"";
-        else print head[i];
-      }
-      for (i = 1; i <= lines; i++) print body[(i - 1) % n + 1];
-    }' tests/data/print_run/fattura.txt >"$3"
-}
+. bench/invoice.sh
 
 # Runs the program; sets wall (seconds) and peak (KiB).
 measure() { # document switches...

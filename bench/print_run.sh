@@ -18,20 +18,7 @@ mkdir -p "$data"
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
-# The test invoice with `lines` document lines (its own lines repeated) and line 97 naming `pdf`.
-make_invoice() { # lines pdf output
-  awk -v lines="$1" -v pdf="$2" '
-    NR <= 99 { head[NR] = $0; next }
-    { body[++n] = $0 }
-    END {
-      for (i = 1; i <= 99; i++) {
-        if (i == 97) print "\"97\",\"" pdf "\"";
-        else if (i == 98) print "\"98\",\"" lines "\"";
-        else print head[i];
-      }
-      for (i = 1; i <= lines; i++) print body[(i - 1) % n + 1];
-    }' tests/data/print_run/fattura.txt >"$3"
-}
+. bench/invoice.sh
 
 run() { # name document
   local stats="$work/time.txt"

@@ -16,20 +16,7 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 cp build-bench/stampadoc src/layout/retino.bmp "$work/"
 
-# The test invoice with `lines` document lines and line 97 naming `pdf` (as bench/print_run.sh does).
-make_invoice() { # lines pdf output
-  awk -v lines="$1" -v pdf="$2" '
-    NR <= 99 { head[NR] = $0; next }
-    { body[++n] = $0 }
-    END {
-      for (i = 1; i <= 99; i++) {
-        if (i == 97) print "\"97\",\"" pdf "\"";
-        else if (i == 98) print "\"98\",\"" lines "\"";
-        else print head[i];
-      }
-      for (i = 1; i <= lines; i++) print body[(i - 1) % n + 1];
-    }' tests/data/print_run/fattura.txt >"$3"
-}
+. bench/invoice.sh
 make_invoice 10 "$work/UNO.PDF" "$work/uno.tpl"
 
 timed() { # output command...: appends "wall_ms cpu_ms" to output
