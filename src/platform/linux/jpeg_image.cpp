@@ -9,22 +9,12 @@
 
 #include <jpeglib.h>
 
+#include "platform/linux/jpeg_errors.h"
+
 namespace {
 
 // Larger pictures than this are refused (a logo is far smaller).
 constexpr unsigned long kMaxPixels = 100UL * 1000 * 1000;
-
-struct JpegErrorManager {
-    jpeg_error_mgr base;
-    std::jmp_buf jump;
-};
-
-[[noreturn]] void jumpOnError(j_common_ptr info) {
-    auto* errors = reinterpret_cast<JpegErrorManager*>(info->err);
-    std::longjmp(errors->jump, 1);
-}
-
-void ignoreMessage(j_common_ptr) {}
 
 // Decodes into pixels (0x00RRGGBB per pixel); false on any libjpeg error. Holds no C++ objects with
 // destructors across the jump: the pixel buffer belongs to the caller.

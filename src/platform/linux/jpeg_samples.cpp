@@ -5,19 +5,9 @@
 
 #include <jpeglib.h>
 
+#include "platform/linux/jpeg_errors.h"
+
 namespace {
-
-struct JpegErrorManager {
-    jpeg_error_mgr base;
-    std::jmp_buf jump;
-};
-
-[[noreturn]] void jumpOnError(j_common_ptr info) {
-    auto* errors = reinterpret_cast<JpegErrorManager*>(info->err);
-    std::longjmp(errors->jump, 1);
-}
-
-void ignoreMessage(j_common_ptr) {}
 
 // Warnings (corrupt data that libjpeg can step over) are not fatal; a file cut short still gives the rows
 // read so far.
