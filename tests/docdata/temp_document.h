@@ -6,14 +6,15 @@
 #include <fstream>
 #include <map>
 #include <string>
-#include <unistd.h>
+
+#include "support/process_id.h"
 
 // A document file written into the test's temporary folder from numbered lines; deleted afterwards.
 class TempDocument {
 public:
     TempDocument() {
         static int counter = 0;
-        path = ::testing::TempDir() + "stampadoc_doc_" + std::to_string(getpid()) + "_" +
+        path = ::testing::TempDir() + "stampadoc_doc_" + std::to_string(CurrentProcessId()) + "_" +
                std::to_string(++counter) + ".txt";
     }
     ~TempDocument() {

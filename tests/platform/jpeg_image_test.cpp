@@ -5,17 +5,16 @@
 #include <fstream>
 #include <string>
 
-#include <unistd.h>
-
 #include "platform/jpeg_image.h"
 #include "platform/jpeg_writer.h"
 #include "platform/rgb_page_image.h"
+#include "support/process_id.h"
 
 namespace {
 
 std::string tempFile(const std::string& name) {
     return (std::filesystem::temp_directory_path() /
-            ("stampadoc-cairo-" + std::to_string(::getpid()) + "-" + name))
+            ("stampadoc-cairo-" + std::to_string(CurrentProcessId()) + "-" + name))
         .string();
 }
 

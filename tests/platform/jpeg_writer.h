@@ -1,41 +1,21 @@
 #pragma once
 
-#include <cstdio>
-#include <string>
-#include <vector>
+#include "support/jpeg_builder.h"
 
-#include <jpeglib.h>
+#include <fstream>
+#include <string>
 
 // Writes a JPEG file of one colour for the tests; answers false when the file cannot be written.
 inline bool writeSolidJpeg(const std::string& path, int width, int height, unsigned char red,
                            unsigned char green, unsigned char blue) {
-    std::FILE* file = std::fopen(path.c_str(), "wb");
-    if (file == nullptr) {
-        return false;
-    }
-    jpeg_compress_struct info;
-    jpeg_error_mgr errors;
-    info.err = jpeg_std_error(&errors);
-    jpeg_create_compress(&info);
-    jpeg_stdio_dest(&info, file);
-    info.image_width = static_cast<JDIMENSION>(width);
-    info.image_height = static_cast<JDIMENSION>(height);
-    info.input_components = 3;
-    info.in_color_space = JCS_RGB;
-    jpeg_set_defaults(&info);
-    jpeg_set_quality(&info, 95, TRUE);
-    jpeg_start_compress(&info, TRUE);
-    std::vector<JSAMPLE> row(static_cast<std::size_t>(width) * 3);
-    for (int x = 0; x < width; ++x) {
-        row[x * 3] = red;
-        row[x * 3 + 1] = green;
-        row[x * 3 + 2] = blue;
-    }
-    while (info.next_scanline < info.image_height) {
-        JSAMPROW pointer = row.data();
-        jpeg_write_scanlines(&info, &pointer, 1);
-    }
-    jpeg_finish_compress(&info);
-    jpeg_destroy_compress(&info);
-    return std::fclose(file) == 0;
+    JpegLayout layout;
+    layout.width = width;
+    layout.height = height;
+    layout.densityUnit = 0; // an aspect ratio only, 1:1
+    layout.xDensity = 1;
+    layout.yDensity = 1;
+    layout.left = layout.right = {red, green, blue};
+    std::ofstream file(path, std::ios::binary);
+    file << EncodeJpeg(layout);
+    return static_cast<bool>(file.flush());
 }

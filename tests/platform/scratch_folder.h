@@ -1,6 +1,7 @@
 #pragma once
 
-#include <cstdlib>
+#include "support/scratch_folder.h"
+
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -9,11 +10,7 @@
 // A fresh folder under the temporary directory, removed with everything in it at the end of the test.
 class ScratchFolder {
 public:
-    ScratchFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "stampadoc-test-XXXXXX").string();
-        if (mkdtemp(pattern.data()) != nullptr)
-            path_ = pattern;
-    }
+    ScratchFolder() : path_(NewScratchFolder("stampadoc-test").string()) {}
     ~ScratchFolder() {
         std::error_code ignored;
         if (!path_.empty())

@@ -5,7 +5,9 @@
 // the built program (an INI file of the demo, say) changes what they see. The folder is removed with
 // the object.
 
-#include <cstdlib>
+#include "support/program_run.h"
+#include "support/scratch_folder.h"
+
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -13,21 +15,22 @@
 
 class InstalledProgram {
 public:
-    // Copies STAMPADOC_BIN_DIR/name into a new temporary folder; path() is empty when that fails.
+    // Copies STAMPADOC_BIN_DIR/name (with the platform's executable suffix) into a new temporary folder;
+    // path() is empty when that fails.
     explicit InstalledProgram(const std::string& name) {
         namespace fs = std::filesystem;
-        std::string pattern = (fs::temp_directory_path() / "stampadoc-program-XXXXXX").string();
-        if (::mkdtemp(pattern.data()) == nullptr)
+        folder_ = NewScratchFolder("stampadoc-program");
+        if (folder_.empty())
             return;
-        folder_ = pattern;
+        const std::string file = ExecutableFileName(name);
         std::error_code error;
-        const fs::path built = fs::path(STAMPADOC_BIN_DIR) / name;
-        fs::create_hard_link(built, folder_ / name, error);
-        if (error && !fs::copy_file(built, folder_ / name, error))
+        const fs::path built = fs::path(STAMPADOC_BIN_DIR) / file;
+        fs::create_hard_link(built, folder_ / file, error);
+        if (error && !fs::copy_file(built, folder_ / file, error))
             return;
         fs::copy_file(fs::path(STAMPADOC_SOURCE_DIR) / "src/layout/retino.bmp", folder_ / "retino.bmp",
                       error);
-        program_ = folder_ / name;
+        program_ = folder_ / file;
     }
     ~InstalledProgram() {
         std::error_code ignored;

@@ -158,9 +158,9 @@ TEST(ReadDatePivot, StartUpPivotIsTheYearMinus75) {
     PivotYearGuard pivot(1950);
     InitPivotYearFromClock();
     const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    localtime_r(&now, &local);
-    EXPECT_EQ(PivotYear, local.tm_year + 1900 - 75);
+    const std::tm* local = std::localtime(&now);
+    ASSERT_NE(local, nullptr);
+    EXPECT_EQ(PivotYear, local->tm_year + 1900 - 75);
 }
 
 TEST(ReadDatePivot, CurrentTwoDigitYearsReadAsThisCenturyWithTheStartUpPivot) {

@@ -3,6 +3,8 @@
 // Shared helpers of the image tests: bitmaps with a known pattern, files, external tools, PGM pixels.
 
 #include "pdf/images/bmp_builder.h"
+#include "support/scratch_folder.h"
+#include "support/shell_command.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -11,7 +13,6 @@
 #include <iterator>
 #include <sstream>
 #include <string>
-#include <unistd.h>
 #include <vector>
 
 // A one-bit bitmap, bottom-up, whose top-left quadrant holds 0 bits and the rest 1 bits.
@@ -38,11 +39,7 @@ inline std::string QuadrantBitmap(int width, int height, bool blackFirst) {
 
 // A fresh scratch directory for the files of one test.
 inline std::filesystem::path ScratchDirectory(const std::string& name) {
-    const auto dir = std::filesystem::temp_directory_path() /
-                     ("stampadoc-image-" + name + "-" + std::to_string(::getpid()));
-    std::filesystem::remove_all(dir);
-    std::filesystem::create_directories(dir);
-    return dir;
+    return NewScratchFolder("stampadoc-image-" + name);
 }
 
 inline void WriteFile(const std::filesystem::path& path, const std::string& bytes) {
@@ -56,18 +53,10 @@ inline std::string ReadFile(const std::filesystem::path& path) {
 
 // Runs a shell command; returns its exit status and its standard output.
 inline int RunCommand(const std::string& command, std::string* output = nullptr) {
-    FILE* pipe = ::popen((command + " 2>&1").c_str(), "r");
-    if (!pipe)
-        return -1;
-    std::string text;
-    char buffer[4096];
-    std::size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
-        text.append(buffer, n);
-    const int status = ::pclose(pipe);
+    const ShellResult shell = RunShell(command + " 2>&1");
     if (output)
-        *output = text;
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        *output = shell.output;
+    return shell.status;
 }
 
 // A binary grey map (P5) as written by pdftoppm -gray.

@@ -6,7 +6,9 @@
 #include <fstream>
 #include <sstream>
 #include <string>
-#include <unistd.h>
+
+#include "support/scratch_folder.h"
+#include "support/shell_command.h"
 
 // Helpers shared by the model, writer, font and text tests.
 namespace pdftest {
@@ -18,17 +20,8 @@ struct ToolResult {
 
 // Runs a shell command and collects its standard output (standard error joined).
 inline ToolResult RunTool(const std::string& command) {
-    ToolResult result;
-    FILE* pipe = ::popen((command + " 2>&1").c_str(), "r");
-    if (!pipe)
-        return result;
-    char buffer[4096];
-    std::size_t got;
-    while ((got = std::fread(buffer, 1, sizeof buffer, pipe)) > 0)
-        result.output.append(buffer, got);
-    int status = ::pclose(pipe);
-    result.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return result;
+    const ShellResult shell = RunShell(command + " 2>&1");
+    return {shell.status, shell.output};
 }
 
 inline std::string ReadFileBytes(const std::filesystem::path& path) {
@@ -46,11 +39,7 @@ inline void WriteFileBytes(const std::filesystem::path& path, const std::string&
 // A fresh directory for one test, removed when the object goes.
 class ScratchDirectory {
 public:
-    ScratchDirectory() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "stampadoc-pdf-XXXXXX").string();
-        if (::mkdtemp(pattern.data()))
-            path = pattern;
-    }
+    ScratchDirectory() : path(NewScratchFolder("stampadoc-pdf")) {}
     ~ScratchDirectory() {
         std::error_code ignored;
         std::filesystem::remove_all(path, ignored);
@@ -61,7 +50,7 @@ public:
 
 // Checks a PDF file with qpdf and poppler; returns an empty text when both accept it.
 inline std::string CheckWithTools(const std::filesystem::path& file) {
-    std::string quoted = "'" + file.string() + "'";
+    const std::string quoted = ShellQuoted(file);
     ToolResult qpdf = RunTool("qpdf --check " + quoted);
     if (qpdf.status != 0 || qpdf.output.find("No syntax or stream encoding errors") == std::string::npos)
         return "qpdf: " + qpdf.output;

@@ -14,7 +14,9 @@
 #include <iterator>
 #include <map>
 #include <string>
-#include <sys/wait.h>
+
+#include "support/scratch_folder.h"
+#include "support/shell_command.h"
 
 namespace loadtest {
 
@@ -83,11 +85,7 @@ inline std::string Deflate(const std::string& data) {
 // A folder removed with everything in it at the end of the test.
 class TempFolder {
 public:
-    TempFolder() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "stampadoc-load-XXXXXX").string();
-        if (char* made = ::mkdtemp(pattern.data()))
-            path = made;
-    }
+    TempFolder() : path(NewScratchFolder("stampadoc-load")) {}
     ~TempFolder() {
         std::error_code ignored;
         std::filesystem::remove_all(path, ignored);
@@ -110,27 +108,17 @@ inline std::string ReadFile(const std::string& fileName) {
     return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-inline std::string ShellQuote(const std::string& text) {
-    std::string quoted = "'";
-    for (char c : text)
-        quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
+// A file name of ours quoted for the shell, under the name the checkers see it.
+inline std::string ShellQuote(const std::string& fileName) {
+    return ShellQuoted(fileName);
 }
 
 // Runs a command; returns its exit status and collects its standard output.
 inline int Run(const std::string& command, std::string* output = nullptr) {
-    FILE* pipe = ::popen(("timeout 20 " + command + " 2>/dev/null").c_str(), "r");
-    if (!pipe)
-        return -1;
-    std::array<char, 4096> buffer{};
-    std::string collected;
-    std::size_t got = 0;
-    while ((got = std::fread(buffer.data(), 1, buffer.size(), pipe)) > 0)
-        collected.append(buffer.data(), got);
-    const int status = ::pclose(pipe);
+    const ShellResult shell = RunShell("timeout 20 " + command + " 2>/dev/null");
     if (output)
-        *output = collected;
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+        *output = shell.output;
+    return shell.status;
 }
 
 // Exit status of `qpdf --check`: 0 clean, 3 warnings, 2 errors.

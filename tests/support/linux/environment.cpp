@@ -1,0 +1,16 @@
+#include "support/environment.h"
+
+#include <cstdlib>
+#include <ctime>
+
+void SetEnvironmentValue(const std::string& name, const std::string& value) {
+    ::setenv(name.c_str(), value.c_str(), 1);
+}
+
+void RemoveEnvironmentValue(const std::string& name) {
+    ::unsetenv(name.c_str());
+}
+
+void ReloadTimeZone() {
+    ::tzset();
+}
