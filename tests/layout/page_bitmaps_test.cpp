@@ -2,10 +2,11 @@
 // by the program, against the MD5 sums of their samples (tests/data/render/page_bitmaps.md5). The
 // samples are read back by poppler and qpdf, so that any change to a single pixel of a page shows.
 #include "support/installed_program.h"
+#include "support/program_run.h"
+#include "support/shell_command.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <map>
@@ -21,19 +22,7 @@ const fs::path kSource = STAMPADOC_SOURCE_DIR;
 const fs::path kLayoutData = fs::path(STAMPADOC_TEST_DATA) / "layout";
 
 std::string RunCommand(const std::string& command) {
-    std::string output;
-    if (FILE* pipe = popen(command.c_str(), "r")) {
-        char buffer[4096];
-        std::size_t count = 0;
-        while ((count = fread(buffer, 1, sizeof buffer, pipe)) > 0)
-            output.append(buffer, count);
-        pclose(pipe);
-    }
-    return output;
-}
-
-std::string Quoted(const fs::path& path) {
-    return "'" + path.string() + "'";
+    return RunShell(command).output;
 }
 
 std::string ReadFile(const fs::path& path) {
@@ -117,14 +106,13 @@ TEST_P(PageBitmaps, SamplesMatchTheGoldenSums) {
     const fs::path pdf = work / "PAGINE.PDF";
     const fs::path file = work / "documento.txt";
     std::ofstream(file, std::ios::binary) << WithPdfFile(ReadFile(document.file), pdf);
-    RunCommand(Quoted(program.path()) + " " + Quoted("/I=" + file.string()) + " " + document.flags +
-               " /C=1 /R=72 >/dev/null 2>&1");
+    RunProgram(program.path(), {"/I=" + file.string(), document.flags, "/C=1", "/R=72"});
     ASSERT_FALSE(fs::exists(file)) << "the print run failed";
 
     // pdfimages lists page, size, encoding and object number of every image; the form bitmaps are the
     // Flate-encoded ones.
     std::map<int, std::string> sums;
-    std::istringstream list(RunCommand("pdfimages -list " + Quoted(pdf)));
+    std::istringstream list(RunCommand("pdfimages -list " + ShellQuoted(pdf)));
     std::string line;
     // Columns: page num type width height color comp bpc enc interp object ID ...
     while (std::getline(list, line)) {
@@ -138,7 +126,7 @@ TEST_P(PageBitmaps, SamplesMatchTheGoldenSums) {
         EXPECT_EQ(m[3], "4900");
         EXPECT_EQ(m[4], "7015");
         std::string& sum = sums[std::stoi(m[0])];
-        sum = RunCommand("qpdf --show-object=" + m[10] + " --filtered-stream-data " + Quoted(pdf) +
+        sum = RunCommand("qpdf --show-object=" + m[10] + " --filtered-stream-data " + ShellQuoted(pdf) +
                          " | md5sum | cut -c1-32");
         sum.pop_back(); // the line end
     }

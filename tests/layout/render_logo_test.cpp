@@ -4,12 +4,11 @@
 #include <filesystem>
 #include <string>
 
-#include <unistd.h>
-
 #include "layout/render_page.h"
 #include "layout/render_support.h"
 #include "platform/jpeg_writer.h"
 #include "platform/rgb_page_image.h"
+#include "support/process_id.h"
 
 using namespace render_test;
 
@@ -17,7 +16,7 @@ namespace {
 
 std::string tempFile(const std::string& name) {
     return (std::filesystem::temp_directory_path() /
-            ("stampadoc-render-" + std::to_string(::getpid()) + "-" + name))
+            ("stampadoc-render-" + std::to_string(CurrentProcessId()) + "-" + name))
         .string();
 }
 

@@ -1,15 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
-#include <memory>
 #include <string>
 
-#include <unistd.h>
-
 #include "layout/render_support.h"
+#include "support/process_id.h"
+#include "support/shell_command.h"
 
 using namespace render_test;
 
@@ -17,17 +14,7 @@ namespace {
 
 // Standard output of a shell command.
 std::string commandOutput(const std::string& command) {
-    std::string output;
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-    if (!pipe) {
-        return output;
-    }
-    std::array<char, 4096> buffer;
-    std::size_t read = 0;
-    while ((read = std::fread(buffer.data(), 1, buffer.size(), pipe.get())) > 0) {
-        output.append(buffer.data(), read);
-    }
-    return output;
+    return RunShell(command).output;
 }
 
 bool tesseractAvailable() {
@@ -44,14 +31,15 @@ TEST(RenderPageOcr, AnInvoicePageIsReadable) {
     RenderedDocument doc("fattura.txt");
     doc.renderFirstPage();
     ASSERT_FALSE(doc.engine.formStream.empty());
-    const std::string picture =
-        (std::filesystem::temp_directory_path() / ("stampadoc-ocr-" + std::to_string(::getpid()) + ".bmp"))
-            .string();
+    const std::string picture = (std::filesystem::temp_directory_path() /
+                                 ("stampadoc-ocr-" + std::to_string(CurrentProcessId()) + ".bmp"))
+                                    .string();
     {
         std::ofstream out(picture, std::ios::binary);
         out << doc.engine.formStream;
     }
-    const std::string text = commandOutput("tesseract '" + picture + "' stdout -l ita --dpi 600 2>/dev/null");
+    const std::string text =
+        commandOutput("tesseract " + ShellQuoted(picture) + " stdout -l ita --dpi 600 2>/dev/null");
     std::filesystem::remove(picture);
     for (const char* expected :
          {"DOCUMENTO", "PARTITA IVA CLIENTE", "CODICE CLIENTE", "IMPONIBILE", "SCADENZA", "BIANCHI MARIO"}) {

@@ -23,3 +23,16 @@ private:
     std::string name_;
     std::optional<std::string> saved_;
 };
+
+// Sets the TZ variable for the life of the object, and makes the C library read it at both ends.
+class TimeZoneOverride {
+public:
+    explicit TimeZoneOverride(const std::string& zone) : zone_("TZ", zone) { ReloadTimeZone(); }
+
+private:
+    struct Reload {
+        ~Reload() { ReloadTimeZone(); }
+    };
+    Reload reload_; // destroyed after zone_ has put the old value back
+    EnvironmentOverride zone_;
+};

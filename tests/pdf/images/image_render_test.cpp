@@ -39,13 +39,13 @@ bool RenderFormAndLogo(const std::filesystem::path& dir, bool blackFirst, bool c
     if (toolkit.SaveToFile(pdf.string()) != 1)
         return false;
     std::string output;
-    EXPECT_EQ(RunCommand("qpdf --check '" + pdf.string() + "'", &output), 0) << output;
-    EXPECT_EQ(RunCommand("pdfinfo '" + pdf.string() + "'", &output), 0) << output;
+    EXPECT_EQ(RunCommand("qpdf --check " + ShellQuoted(pdf), &output), 0) << output;
+    EXPECT_EQ(RunCommand("pdfinfo " + ShellQuoted(pdf), &output), 0) << output;
     EXPECT_NE(output.find("Pages:"), std::string::npos);
-    EXPECT_EQ(RunCommand("pdftoppm -gray -r 20 -singlefile '" + pdf.string() + "' '" +
-                             (dir / "page").string() + "'",
-                         &output),
-              0)
+    EXPECT_EQ(
+        RunCommand("pdftoppm -gray -r 20 -singlefile " + ShellQuoted(pdf) + " " + ShellQuoted(dir / "page"),
+                   &output),
+        0)
         << output;
     return ReadGreyMap(dir / "page.pgm", map);
 }
@@ -100,10 +100,10 @@ TEST(ImageRender, EveryRotationOfAJpegStaysInItsBox) {
         const auto pdf = dir / ("r" + std::to_string(rotation) + ".pdf");
         ASSERT_EQ(toolkit.SaveToFile(pdf.string()), 1);
         std::string output;
-        ASSERT_EQ(RunCommand("pdftoppm -gray -r 10 -singlefile '" + pdf.string() + "' '" +
-                                 (dir / "r").string() + "'",
-                             &output),
-                  0)
+        ASSERT_EQ(
+            RunCommand("pdftoppm -gray -r 10 -singlefile " + ShellQuoted(pdf) + " " + ShellQuoted(dir / "r"),
+                       &output),
+            0)
             << output;
         GreyMap map;
         ASSERT_TRUE(ReadGreyMap(dir / "r.pgm", map));
@@ -153,8 +153,8 @@ TEST(ImageRender, JpegWithNonSquarePixelsKeepsItsTrueShape) {
     ASSERT_EQ(toolkit.FitImage(5, 8, 2, 1, 1, 1, 0), 1);
     ASSERT_EQ(toolkit.SaveToFile((dir / "page.pdf").string()), 1);
     std::string output;
-    ASSERT_EQ(RunCommand("pdftoppm -gray -r 20 -singlefile '" + (dir / "page.pdf").string() + "' '" +
-                             (dir / "page").string() + "'",
+    ASSERT_EQ(RunCommand("pdftoppm -gray -r 20 -singlefile " + ShellQuoted(dir / "page.pdf") + " " +
+                             ShellQuoted(dir / "page"),
                          &output),
               0)
         << output;
@@ -189,17 +189,17 @@ TEST(ImageRender, QpdfReadsBackTheImageStreams) {
     ASSERT_EQ(bitmap->reference.number, 6);
     ASSERT_EQ(photo->reference.number, 7);
     std::string output;
-    ASSERT_EQ(RunCommand("qpdf --check '" + pdf.string() + "'", &output), 0) << output;
-    ASSERT_EQ(RunCommand("qpdf --show-object=6 --filtered-stream-data '" + pdf.string() + "' > '" +
-                         (dir / "samples").string() + "'"),
+    ASSERT_EQ(RunCommand("qpdf --check " + ShellQuoted(pdf), &output), 0) << output;
+    ASSERT_EQ(RunCommand("qpdf --show-object=6 --filtered-stream-data " + ShellQuoted(pdf) + " > " +
+                         ShellQuoted(dir / "samples")),
               0);
     // 16 x 4 pixels, top half: 8 black (0) bits then 8 white (1) bits; bottom half all white.
     EXPECT_EQ(ReadFile(dir / "samples"), Bytes({0x00, 0xFF, 0x00, 0xFF, 0xFF, 0xFF, 0xFF, 0xFF}));
-    ASSERT_EQ(RunCommand("qpdf --show-object=7 --raw-stream-data '" + pdf.string() + "' > '" +
-                         (dir / "jpeg").string() + "'"),
+    ASSERT_EQ(RunCommand("qpdf --show-object=7 --raw-stream-data " + ShellQuoted(pdf) + " > " +
+                         ShellQuoted(dir / "jpeg")),
               0);
     EXPECT_EQ(ReadFile(dir / "jpeg"), jpeg);
-    ASSERT_EQ(RunCommand("qpdf --show-object=6 '" + pdf.string() + "'", &output), 0);
+    ASSERT_EQ(RunCommand("qpdf --show-object=6 " + ShellQuoted(pdf), &output), 0);
     EXPECT_NE(output.find("/Filter /FlateDecode"), std::string::npos) << output;
     EXPECT_NE(output.find("/Decode [ 0 1 ]"), std::string::npos) << output;
     if (!HasFailure())

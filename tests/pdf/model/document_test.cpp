@@ -8,6 +8,7 @@
 #include "pdf/model/document.h"
 #include "pdf/model/page_sizes.h"
 #include "pdf/toolkit.h"
+#include "support/environment.h"
 
 namespace {
 
@@ -433,31 +434,8 @@ TEST(PDFDates, ZoneFormats) {
     EXPECT_EQ(FormatPDFZone(330), "+05'30'");
 }
 
-class TimeZoneScope {
-public:
-    explicit TimeZoneScope(const char* zone) {
-        const char* old = std::getenv("TZ");
-        hadOld = old != nullptr;
-        if (hadOld)
-            oldValue = old;
-        setenv("TZ", zone, 1);
-        tzset();
-    }
-    ~TimeZoneScope() {
-        if (hadOld)
-            setenv("TZ", oldValue.c_str(), 1);
-        else
-            unsetenv("TZ");
-        tzset();
-    }
-
-private:
-    bool hadOld = false;
-    std::string oldValue;
-};
-
 TEST(PDFDates, LocalTimeWithOffset) {
-    TimeZoneScope zone("CET-1CEST,M3.5.0,M10.5.0/3");
+    TimeZoneOverride zone("CET-1CEST,M3.5.0,M10.5.0/3");
     // 2024-12-31 22:59:59 UTC is 23:59:59 in winter time in Rome.
     EXPECT_EQ(FormatPDFDate(1735685999), "D:20241231235959+01'00'");
     // 2024-07-01 10:00:00 UTC is 12:00 in summer time.
@@ -466,15 +444,15 @@ TEST(PDFDates, LocalTimeWithOffset) {
 
 TEST(PDFDates, WestOfUtcAndUtc) {
     {
-        TimeZoneScope zone("EST5");
+        TimeZoneOverride zone("EST5");
         EXPECT_EQ(FormatPDFDate(1735685999), "D:20241231175959-05'00'");
     }
-    TimeZoneScope zone("UTC0");
+    TimeZoneOverride zone("UTC0");
     EXPECT_EQ(FormatPDFDate(0), "D:19700101000000Z");
 }
 
 TEST(PDFDates, DayNumberCountsFrom1899) {
-    TimeZoneScope zone("UTC0");
+    TimeZoneOverride zone("UTC0");
     EXPECT_DOUBLE_EQ(LocalDayNumber(0), 25569);
     EXPECT_DOUBLE_EQ(LocalDayNumber(43200), 25569.5);
 }

@@ -1,11 +1,13 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "support/scratch_folder.h"
 #include "support/shell_command.h"
@@ -22,6 +24,15 @@ struct ToolResult {
 inline ToolResult RunTool(const std::string& command) {
     const ShellResult shell = RunShell(command + " 2>&1");
     return {shell.status, shell.output};
+}
+
+// The names in a folder, sorted.
+inline std::vector<std::string> DirectoryEntries(const std::filesystem::path& dir) {
+    std::vector<std::string> names;
+    for (const auto& entry : std::filesystem::directory_iterator(dir))
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
 }
 
 inline std::string ReadFileBytes(const std::filesystem::path& path) {

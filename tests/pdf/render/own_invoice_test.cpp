@@ -5,6 +5,7 @@
 #include "pdf/render/render_support.h"
 #include "pdf/toolkit.h"
 #include "support/installed_program.h"
+#include "support/program_run.h"
 
 #include <algorithm>
 #include <cctype>
@@ -31,10 +32,10 @@ protected:
         for (int number = 1; std::getline(lines, line); ++number)
             text += (number == 97 ? "\"\",\"" + folder->File("esempio.pdf") + "\"\r" : line) + "\n";
         const std::string document = folder->Write("fattura.txt", text);
-        const std::string command = "cd " + loadtest::ShellQuote(folder->path.string()) + " && " +
-                                    loadtest::ShellQuote(program->path().string()) +
-                                    " /I=" + loadtest::ShellQuote(document) + " /F=11020N10 /C=1 /R=72";
-        EXPECT_EQ(std::system(command.c_str()), 0);
+        EXPECT_EQ(
+            RunProgram(program->path(), {"/I=" + document, "/F=11020N10", "/C=1", "/R=72"}, {}, folder->path)
+                .status,
+            0);
         // The program upper-cases the names it is given.
         for (const auto& entry : std::filesystem::directory_iterator(folder->path)) {
             std::string name = entry.path().filename().string();

@@ -10,6 +10,7 @@
 #include "pdf/toolkit.h"
 #include "platform/rgb_page_image.h"
 #include "support/installed_program.h"
+#include "support/program_run.h"
 
 #include <cstdio>
 #include <fstream>
@@ -168,10 +169,10 @@ protected:
             for (int number = 1; std::getline(lines, line); ++number)
                 text += (number == 97 ? "\"\",\"" + pdf + "\"\r" : line) + "\n";
             const std::string document = folder->Write(std::string(example) + ".txt", text);
-            const std::string command = "cd " + loadtest::ShellQuote(folder->path.string()) + " && " +
-                                        loadtest::ShellQuote(program->path().string()) +
-                                        " /I=" + loadtest::ShellQuote(document) + " /F=12020N10 /C=1 /R=72";
-            EXPECT_EQ(std::system(command.c_str()), 0);
+            EXPECT_EQ(RunProgram(program->path(), {"/I=" + document, "/F=12020N10", "/C=1", "/R=72"}, {},
+                                 folder->path)
+                          .status,
+                      0);
         }
     }
     static void TearDownTestSuite() {

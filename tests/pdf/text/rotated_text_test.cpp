@@ -171,11 +171,11 @@ TEST(RotatedText, PdftotextReadsRotatedTimesRomanBack) {
     ASSERT_EQ(toolkit.DrawRotatedText(8, 5.8, 90, "Documento generato da stampadoc"), 1);
     ASSERT_EQ(toolkit.SaveToFile((dir / "credit.pdf").string()), 1);
     EXPECT_EQ(pdftest::CheckWithTools(dir / "credit.pdf"), "");
-    auto text = pdftest::RunTool("pdftotext -enc UTF-8 '" + (dir / "credit.pdf").string() + "' -");
+    auto text = pdftest::RunTool("pdftotext -enc UTF-8 " + ShellQuoted(dir / "credit.pdf") + " -");
     EXPECT_EQ(text.status, 0);
     EXPECT_NE(text.output.find("Documento generato da stampadoc"), std::string::npos) << text.output;
     // The text runs bottom to top along x = 576 points, centred on y = 841.89 - 417.6 points.
-    auto box = pdftest::RunTool("pdftotext -bbox '" + (dir / "credit.pdf").string() + "' -");
+    auto box = pdftest::RunTool("pdftotext -bbox " + ShellQuoted(dir / "credit.pdf") + " -");
     EXPECT_NE(box.output.find(">Documento<"), std::string::npos) << box.output;
 }
 
