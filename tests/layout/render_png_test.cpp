@@ -54,9 +54,10 @@ TEST(PreviewPictureOptions, DefaultsAndBadResolutions) {
 TEST(PreviewPictureOptions, PicturesAreNumberedWithThreeDigits) {
     TPreviewPictures pictures;
     pictures.directory = "out";
-    EXPECT_EQ(PreviewPicturePath(pictures, 1), "out/page-001.png");
-    EXPECT_EQ(PreviewPicturePath(pictures, 12), "out/page-012.png");
-    EXPECT_EQ(PreviewPicturePath(pictures, 1234), "out/page-1234.png");
+    const std::filesystem::path out = "out";
+    EXPECT_EQ(PreviewPicturePath(pictures, 1), (out / "page-001.png").string());
+    EXPECT_EQ(PreviewPicturePath(pictures, 12), (out / "page-012.png").string());
+    EXPECT_EQ(PreviewPicturePath(pictures, 1234), (out / "page-1234.png").string());
 }
 
 TEST(PreviewPicture, WritesAnA4PictureAndLeavesTheEngineOutputAsItWas) {
@@ -75,8 +76,11 @@ TEST(PreviewPicture, WritesAnA4PictureAndLeavesTheEngineOutputAsItWas) {
     EXPECT_TRUE(written);
     EXPECT_FALSE(doc.engine.pdfOutput);
     EXPECT_EQ(doc.engine.printerCanvas.target, nullptr);
-    std::ifstream in(dir / "page-001.png", std::ios::binary);
-    const std::string png((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::string png;
+    {
+        std::ifstream in(dir / "page-001.png", std::ios::binary);
+        png.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
     // The signature, the header chunk first and the end chunk last.
     ASSERT_GT(png.size(), 45u);
     EXPECT_EQ(png.substr(0, 8), "\x89PNG\r\n\x1A\n");

@@ -1,5 +1,7 @@
 #include "platform/executable_path.h"
 
+#include "support/program_run.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -9,9 +11,9 @@ namespace {
 TEST(ExecutablePath, NamesThisTestProgram) {
     const std::string path = ExecutablePath();
     ASSERT_FALSE(path.empty());
-    EXPECT_EQ(path.front(), '/');
-    EXPECT_EQ(std::filesystem::path(path).filename(), "test_platform");
-    EXPECT_TRUE(std::filesystem::equivalent(path, "/proc/self/exe"));
+    EXPECT_TRUE(std::filesystem::path(path).is_absolute()) << path;
+    EXPECT_EQ(std::filesystem::path(path).filename(), ExecutableFileName("test_platform"));
+    EXPECT_TRUE(std::filesystem::is_regular_file(path)) << path;
 }
 
 } // namespace

@@ -2,10 +2,24 @@
 
 #include <windows.h>
 
+#include <algorithm>
+
 #include "platform/mapped_file.h"
 #include "platform/replacement_names.h"
 
 using namespace replacement_names;
+
+namespace {
+
+// Windows takes the backslash as a separator too; the shared name helpers split at '/' only, and Windows
+// reads "C:/folder/name" as well as "C:\folder\name".
+SplitPath SplitTarget(const std::string& target) {
+    std::string slashed = target;
+    std::replace(slashed.begin(), slashed.end(), '\\', '/');
+    return Split(slashed);
+}
+
+} // namespace
 
 // The temporary file's handle is kept as the descriptor, in the 32 bits Windows guarantees a handle to fit.
 
@@ -23,7 +37,7 @@ bool ReplacementFile::Create(const std::string& target) {
     if (attributes != INVALID_FILE_ATTRIBUTES &&
         (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_DEVICE | FILE_ATTRIBUTE_READONLY)) != 0)
         return false;
-    const SplitPath path = Split(target);
+    const SplitPath path = SplitTarget(target);
     for (int attempt = 0; attempt < 16 && descriptor_ < 0; ++attempt) {
         temporary_ = JoinPath(path.folder, TemporaryName(path.name));
         HANDLE file = CreateFileA(temporary_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
@@ -82,7 +96,7 @@ bool MoveOver(const std::string& from, const std::string& to) {
 // old file is moved aside, the new one takes its name, and the old one is deleted (at once, or when its
 // last handle closes). Should the second step fail, the old file gets its name back.
 bool ReplaceFileInUse(const std::string& temporary, const std::string& target) {
-    const SplitPath path = Split(target);
+    const SplitPath path = SplitTarget(target);
     std::string aside;
     for (int attempt = 0; attempt < 16; ++attempt) {
         aside = JoinPath(path.folder, AsideName(path.name));
@@ -123,7 +137,7 @@ bool ReplacementFile::Commit() {
 // An old file moved aside whose target is missing is the file itself, left by a save interrupted between
 // its two renames: it gets its name back. Other leftovers are deleted.
 void RemoveAbandonedReplacements(const std::string& target) {
-    const SplitPath path = Split(target);
+    const SplitPath path = SplitTarget(target);
     WIN32_FIND_DATAA entry{};
     HANDLE search = FindFirstFileA(JoinPath(path.folder, "*").c_str(), &entry);
     if (search == INVALID_HANDLE_VALUE)
