@@ -47,46 +47,78 @@ void prepare(HDC dc) {
     ModifyWorldTransform(dc, nullptr, MWT_IDENTITY);
 }
 
-// The dash lengths of a pen from its phase on: GDI's user styles start with a dash and have no phase.
-std::vector<DWORD> dashStyle(const DrawPen& pen) {
-    std::vector<double> dash = pen.dash;
-    if (dash.size() % 2 == 1) {
-        dash.insert(dash.end(), pen.dash.begin(), pen.dash.end());
+// The dash lengths of a pen in path units (zero and negative lengths count as zero).
+std::vector<double> dashLengths(const DrawPen& pen) {
+    std::vector<double> dash;
+    for (double d : pen.dash) {
+        dash.push_back(std::max(d, 0.0) * kPathScale);
     }
+    if (dash.size() % 2 == 1) {
+        dash.insert(dash.end(), dash.begin(), dash.end());
+    }
+    return dash;
+}
+
+// Cuts flattened figures into their dashes: each figure starts the pattern anew at the phase.
+std::vector<std::vector<POINT>> cutIntoDashes(const std::vector<std::vector<POINT>>& figures,
+                                              const std::vector<double>& dash, double phase) {
     double total = 0;
     for (double d : dash) {
-        total += std::max(d, 0.0);
+        total += d;
     }
-    std::vector<double> rotated;
-    if (total > 0) {
-        double phase = std::fmod(pen.dashPhase, total);
-        if (phase < 0) {
-            phase += total;
+    std::vector<std::vector<POINT>> pieces;
+    if (!(total > 0)) {
+        return figures;
+    }
+    for (const std::vector<POINT>& figure : figures) {
+        std::size_t index = 0;
+        double left = std::fmod(phase, total);
+        if (left < 0) {
+            left += total;
         }
-        std::size_t i = 0;
-        while (phase >= dash[i] && phase > 0) {
-            phase -= dash[i];
-            i = (i + 1) % dash.size();
+        while (left >= dash[index]) {
+            left -= dash[index];
+            index = (index + 1) % dash.size();
         }
-        if (i % 2 == 1) {
-            rotated.push_back(0); // the phase falls in a gap: an empty dash first
+        left = dash[index] - left; // what remains of the current dash or gap
+        bool on = index % 2 == 0;
+        std::vector<POINT> piece;
+        if (on && !figure.empty()) {
+            piece.push_back(figure.front());
         }
-        rotated.push_back(dash[i] - phase);
-        for (std::size_t k = 1; k < dash.size(); ++k) {
-            rotated.push_back(dash[(i + k) % dash.size()]);
+        for (std::size_t k = 1; k < figure.size(); ++k) {
+            double x0 = figure[k - 1].x;
+            double y0 = figure[k - 1].y;
+            const double x1 = figure[k].x;
+            const double y1 = figure[k].y;
+            double length = std::hypot(x1 - x0, y1 - y0);
+            while (length > left) {
+                const double t = left / length;
+                x0 += (x1 - x0) * t;
+                y0 += (y1 - y0) * t;
+                length -= left;
+                const POINT at{static_cast<LONG>(std::lround(x0)), static_cast<LONG>(std::lround(y0))};
+                if (on) {
+                    piece.push_back(at);
+                    pieces.push_back(std::move(piece));
+                    piece.clear();
+                } else {
+                    piece.push_back(at);
+                }
+                on = !on;
+                index = (index + 1) % dash.size();
+                left = dash[index];
+            }
+            left -= length;
+            if (on) {
+                piece.push_back(figure[k]);
+            }
         }
-        if (phase > 0) {
-            rotated.push_back(phase);
-        }
-        if (rotated.size() % 2 == 1) {
-            rotated.push_back(0);
+        if (on && piece.size() > 1) {
+            pieces.push_back(std::move(piece));
         }
     }
-    std::vector<DWORD> style;
-    for (double d : rotated) {
-        style.push_back(static_cast<DWORD>(std::max<long>(0, std::lround(d * kPathScale))));
-    }
-    return style;
+    return pieces;
 }
 
 } // namespace
@@ -351,28 +383,60 @@ void GdiCanvas::strokePath(const DrawPath& path) {
     if (path.segments.empty()) {
         return;
     }
-    DWORD style = PS_GEOMETRIC;
+    DWORD style = PS_GEOMETRIC | PS_SOLID;
     style |= pen_.cap == LineCap::Round    ? PS_ENDCAP_ROUND
              : pen_.cap == LineCap::Square ? PS_ENDCAP_SQUARE
                                            : PS_ENDCAP_FLAT;
     style |= pen_.join == LineJoin::Round   ? PS_JOIN_ROUND
              : pen_.join == LineJoin::Bevel ? PS_JOIN_BEVEL
                                             : PS_JOIN_MITER;
-    const std::vector<DWORD> dashes = pen_.dash.empty() ? std::vector<DWORD>() : dashStyle(pen_);
-    style |= dashes.empty() ? PS_SOLID : PS_USERSTYLE;
     LOGBRUSH brush{BS_SOLID, pen_.colour, 0};
     const auto width = static_cast<DWORD>(std::max(1L, std::lround(pen_.width * kPathScale)));
-    const PenHandle pen(ExtCreatePen(style, width, &brush, static_cast<DWORD>(dashes.size()),
-                                     dashes.empty() ? nullptr : dashes.data()));
+    const PenHandle pen(ExtCreatePen(style, width, &brush, 0, nullptr));
     if (!pen) {
         return;
     }
     buildPath(path);
+    if (!pen_.dash.empty()) {
+        // Dashes are cut here, along the flattened path: GDI's user styles have no phase, and not every
+        // GDI dashes a wide geometric pen.
+        redrawDashed(dashLengths(pen_), pen_.dashPhase * kPathScale);
+    }
     SetMiterLimit(dc_, static_cast<FLOAT>(std::max(1.0, pen_.miterLimit)), nullptr);
     SelectedObject selected(dc_, pen.get());
     StrokePath(dc_);
     resetWorld();
     drew_ = true;
+}
+
+void GdiCanvas::redrawDashed(const std::vector<double>& dash, double phase) {
+    FlattenPath(dc_);
+    const int count = GetPath(dc_, nullptr, nullptr, 0);
+    std::vector<POINT> points(static_cast<std::size_t>(std::max(count, 0)));
+    std::vector<BYTE> types(points.size());
+    if (count <= 0 || GetPath(dc_, points.data(), types.data(), count) != count) {
+        AbortPath(dc_);
+        return;
+    }
+    std::vector<std::vector<POINT>> figures;
+    for (int i = 0; i < count; ++i) {
+        if ((types[i] & ~PT_CLOSEFIGURE) == PT_MOVETO || figures.empty()) {
+            figures.emplace_back();
+        }
+        figures.back().push_back(points[i]);
+        if ((types[i] & PT_CLOSEFIGURE) != 0 && !figures.back().empty()) {
+            figures.back().push_back(figures.back().front());
+        }
+    }
+    BeginPath(dc_);
+    for (const std::vector<POINT>& piece : cutIntoDashes(figures, dash, phase)) {
+        if (piece.size() < 2) {
+            continue;
+        }
+        MoveToEx(dc_, piece.front().x, piece.front().y, nullptr);
+        PolylineTo(dc_, piece.data() + 1, static_cast<DWORD>(piece.size() - 1));
+    }
+    EndPath(dc_);
 }
 
 void GdiCanvas::clipPath(const DrawPath& path, FillRule rule) {

@@ -56,6 +56,8 @@ private:
     void resetWorld();
     // Builds the path in the context (between BeginPath and EndPath), in user units scaled up.
     void buildPath(const DrawPath& path);
+    // Replaces the path in the context by its dashes.
+    void redrawDashed(const std::vector<double>& dash, double phase);
     FontCellMetrics measure(const LOGFONTA& font);
 
     HDC dc_;
