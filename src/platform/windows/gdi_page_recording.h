@@ -27,6 +27,8 @@ public:
     int width() const override { return width_; }
     int height() const override { return height_; }
 
+    // The finished recording; nullptr while it is open or when nothing was recorded.
+    HENHMETAFILE metafile() const { return drawn_ ? metafile_.get() : nullptr; }
     // Plays the page onto a context with its origin at device point (x, y); nothing while it is open.
     void play(HDC target, int x, int y, PlayMode mode) const;
 
