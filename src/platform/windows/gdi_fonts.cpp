@@ -35,23 +35,55 @@ const char* StandardFace(StandardFamily family) {
     case StandardFamily::Symbol:
         return "Symbol";
     case StandardFamily::ZapfDingbats:
-        // The URW font with the Dingbats codes where it is installed; Windows' own Wingdings otherwise.
-        return "D050000L";
+        return "ZapfDingbats";
     case StandardFamily::Helvetica:
         break;
     }
     return "Arial";
 }
 
+namespace {
+
+int CALLBACK noteFound(const LOGFONTA*, const TEXTMETRICA*, DWORD, LPARAM found) {
+    *reinterpret_cast<bool*>(found) = true;
+    return 0;
+}
+
+bool installed(const char* face) {
+    const HDC dc = CreateCompatibleDC(nullptr);
+    if (dc == nullptr) {
+        return false;
+    }
+    LOGFONTA wanted{};
+    wanted.lfCharSet = DEFAULT_CHARSET;
+    setFace(wanted, face);
+    bool found = false;
+    EnumFontFamiliesExA(dc, &wanted, noteFound, reinterpret_cast<LPARAM>(&found), 0);
+    DeleteDC(dc);
+    return found;
+}
+
+// The installed face for a symbol font: Windows' own where it has one, else the URW font (on Linux
+// under Wine), whose built-in encoding takes the byte as the font's own code.
+std::string symbolFace(StandardFamily family) {
+    static const std::string symbol = installed("Symbol") ? "Symbol" : "Standard Symbols PS";
+    static const std::string dingbats = installed("ZapfDingbats") ? "ZapfDingbats" : "D050000L";
+    return family == StandardFamily::Symbol ? symbol : dingbats;
+}
+
+} // namespace
+
 LOGFONTA StandardLogFont(const std::string& baseFontName, int emHeight) {
     const StandardFontChoice choice = ResolveStandardFont(baseFontName);
+    const bool symbolic =
+        choice.family == StandardFamily::Symbol || choice.family == StandardFamily::ZapfDingbats;
     FontRequest request;
-    request.faceName = StandardFace(choice.family);
+    request.faceName = symbolic ? symbolFace(choice.family) : StandardFace(choice.family);
     request.style = (choice.bold ? kFontBold : 0) | (choice.italic ? kFontItalic : 0);
     request.characterHeight = emHeight;
     LOGFONTA lf = CellLogFont(request);
-    if (choice.family == StandardFamily::Symbol || choice.family == StandardFamily::ZapfDingbats) {
-        // Symbol fonts take the byte as the font's own code.
+    if (request.faceName == "Symbol") {
+        // Windows' Symbol font takes the byte as the font's own code in its symbol character set.
         lf.lfCharSet = SYMBOL_CHARSET;
     }
     return lf;
