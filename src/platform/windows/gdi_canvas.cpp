@@ -452,6 +452,8 @@ void GdiCanvas::drawSamples(const SampleImage& image, const DrawMatrix& placemen
         return;
     }
     applyWorld(scaling(1.0 / image.width, 1.0 / image.height).followedBy(placement));
+    // Nearest samples: PDF images without /Interpolate keep their edges. (HALFTONE would average
+    // reductions, but Wine's HALFTONE shifts colours across a stretched picture.)
     SetStretchBltMode(dc_, COLORONCOLOR);
     StretchDIBits(dc_, 0, 0, image.width, image.height, 0, 0, image.width, image.height, dib.bits(),
                   dib.info(), DIB_RGB_COLORS, SRCCOPY);
@@ -530,6 +532,7 @@ void GdiCanvas::drawImage(const RasterImage& image, int x, int y, int width, int
     SaveDC(dc_);
     ModifyWorldTransform(dc_, nullptr, MWT_IDENTITY);
     SetMapMode(dc_, MM_TEXT);
+    // Nearest pixels: Wine's HALFTONE shifts colours across a stretched picture.
     SetStretchBltMode(dc_, COLORONCOLOR);
     StretchDIBits(dc_, x, y, width, height, 0, 0, image.width, image.height, dib.bits(), dib.info(),
                   DIB_RGB_COLORS, SRCCOPY);
