@@ -38,9 +38,10 @@ cp "$root/examples/stampadoc.ini" "$work/linux/stampadoc.INI"
 cp "$windows_build/stampadoc.exe" "$windows_build/retino.bmp" "$work/windows/"
 cp "$root/examples/stampadoc.ini" "$work/windows/stampadoc.INI"
 
-# The example invoice with line 97 naming the PDF file to write.
+# The example invoice with line 97 naming the PDF file to write (through the environment: awk -v would
+# read the backslashes of a Windows path as escapes).
 document() {
-  awk -v pdf="$1" 'NR == 97 { cr = sub(/\r$/, ""); $0 = "\"\",\"" pdf "\"" (cr ? "\r" : "") } { print }' \
+  PDF="$1" awk 'NR == 97 { cr = sub(/\r$/, ""); $0 = "\"\",\"" ENVIRON["PDF"] "\"" (cr ? "\r" : "") } { print }' \
     "$root/examples/fattura.txt" >"$2"
 }
 
