@@ -130,29 +130,26 @@ if missing_in_b > 0.02 * dark_a or missing_in_a > 0.02 * dark_b:
     sys.exit("compare_page: the pages differ beyond the tolerance")
 PY
 
-# Words: every word of three or more letters or digits that tesseract reads on one page must be read on
-# the other, but for at most 3 % of them (OCR itself wavers on a few).
+# Text: tesseract's reading of the two pages must agree to 95 % of its characters (OCR itself wavers on
+# a few digits and letters, differently on each page); the words read on one page only are listed.
 pdftoppm -r 300 -gray -f 1 -l 1 -png "$linux_pdf" "$work/linux-ocr"
 pdftoppm -r 300 -gray -f 1 -l 1 -png "$windows_pdf" "$work/windows-ocr"
 tesseract "$(ls "$work"/linux-ocr*.png)" "$work/linux" -l ita >/dev/null 2>&1
 tesseract "$(ls "$work"/windows-ocr*.png)" "$work/windows" -l ita >/dev/null 2>&1
 python3 - "$work/linux.txt" "$work/windows.txt" <<'PY'
-import collections, re, sys
+import collections, difflib, re, sys
 
-def words(path):
-    return collections.Counter(w for w in re.findall(r"[\w.,/-]{3,}", open(path, encoding="utf-8").read()))
-
-linux, windows = words(sys.argv[1]), words(sys.argv[2])
-only_linux = linux - windows
-only_windows = windows - linux
-print(f"words: Linux {sum(linux.values())}, Windows {sum(windows.values())}")
-if only_linux:
-    print("read only on the Linux page:", " ".join(sorted(only_linux.elements())))
-if only_windows:
-    print("read only on the Windows page:", " ".join(sorted(only_windows.elements())))
+texts = [" ".join(open(path, encoding="utf-8").read().split()) for path in sys.argv[1:3]]
+linux, windows = (collections.Counter(re.findall(r"[\w.,/-]{3,}", text)) for text in texts)
 if not linux:
     sys.exit("compare_page: tesseract read nothing on the Linux page")
-if sum(only_linux.values()) > 0.03 * sum(linux.values()) or sum(only_windows.values()) > 0.03 * sum(windows.values()):
+ratio = difflib.SequenceMatcher(None, texts[0], texts[1], autojunk=False).ratio()
+print(f"text: Linux {len(texts[0])} characters, Windows {len(texts[1])}; agreement {ratio:.3f}")
+if linux - windows:
+    print("read only on the Linux page:", " ".join(sorted((linux - windows).elements())))
+if windows - linux:
+    print("read only on the Windows page:", " ".join(sorted((windows - linux).elements())))
+if ratio < 0.95:
     sys.exit("compare_page: the pages read differently")
 PY
 echo "compare_page: page 1 of both builds agrees"
