@@ -7,6 +7,7 @@ namespace replacement_names {
 namespace {
 
 constexpr const char* kTemporarySuffix = ".stampadoc-tmp";
+constexpr const char* kAsideSuffix = ".stampadoc-old";
 constexpr std::size_t kRandomDigits = 8;
 
 std::string TemporaryPrefix(const std::string& name) {
@@ -20,6 +21,20 @@ std::string RandomDigits() {
     for (std::size_t i = 0; i < kRandomDigits; ++i)
         digits += kHex[random() & 15];
     return digits;
+}
+
+bool HasRandomName(const std::string& entry, const std::string& name, const std::string& suffix) {
+    const std::string prefix = TemporaryPrefix(name);
+    if (entry.size() != prefix.size() + kRandomDigits + suffix.size() ||
+        entry.compare(0, prefix.size(), prefix) != 0 ||
+        entry.compare(entry.size() - suffix.size(), suffix.size(), suffix) != 0)
+        return false;
+    for (std::size_t i = prefix.size(); i < prefix.size() + kRandomDigits; ++i) {
+        const char c = entry[i];
+        if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'f')))
+            return false;
+    }
+    return true;
 }
 
 } // namespace
@@ -40,18 +55,15 @@ std::string TemporaryName(const std::string& name) {
 }
 
 bool IsTemporaryName(const std::string& entry, const std::string& name) {
-    const std::string prefix = TemporaryPrefix(name);
-    const std::string suffix = kTemporarySuffix;
-    if (entry.size() != prefix.size() + kRandomDigits + suffix.size() ||
-        entry.compare(0, prefix.size(), prefix) != 0 ||
-        entry.compare(entry.size() - suffix.size(), suffix.size(), suffix) != 0)
-        return false;
-    for (std::size_t i = prefix.size(); i < prefix.size() + kRandomDigits; ++i) {
-        const char c = entry[i];
-        if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'f')))
-            return false;
-    }
-    return true;
+    return HasRandomName(entry, name, kTemporarySuffix);
+}
+
+std::string AsideName(const std::string& name) {
+    return TemporaryPrefix(name) + RandomDigits() + kAsideSuffix;
+}
+
+bool IsAsideName(const std::string& entry, const std::string& name) {
+    return HasRandomName(entry, name, kAsideSuffix);
 }
 
 } // namespace replacement_names

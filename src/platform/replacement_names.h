@@ -20,5 +20,9 @@ std::string JoinPath(const std::string& folder, const std::string& name);
 std::string TemporaryName(const std::string& name);
 // True when `entry` is a temporary name of a save of `name`.
 bool IsTemporaryName(const std::string& entry, const std::string& name);
+// Where a system that cannot replace a file in use moves the replaced file aside for a moment:
+// ".NAME.<8 random hex digits>.stampadoc-old".
+std::string AsideName(const std::string& name);
+bool IsAsideName(const std::string& entry, const std::string& name);
 
 } // namespace replacement_names

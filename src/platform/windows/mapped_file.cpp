@@ -10,10 +10,11 @@ constexpr std::size_t kResidentBudget = std::size_t{24} << 20;
 } // namespace
 
 // The file stays open (others may read it, not write it) for the life of the view; its handle is kept as
-// the descriptor, in the 32 bits Windows guarantees a handle to fit.
+// the descriptor, in the 32 bits Windows guarantees a handle to fit. Renaming and deleting stay allowed,
+// so that a save can put a new file in its place.
 std::unique_ptr<MappedFile> MappedFile::Open(const std::string& fileName) {
-    HANDLE file = CreateFileA(fileName.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file = CreateFileA(fileName.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return nullptr;
     std::unique_ptr<MappedFile> mapped(new MappedFile());

@@ -72,21 +72,56 @@ bool ReplacementFile::CopyFrom(const MappedFile& source, uint64_t offset, uint64
     return ok;
 }
 
+namespace {
+
+bool MoveOver(const std::string& from, const std::string& to) {
+    return MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH) != 0;
+}
+
+// Windows will not replace a file that is mapped (the archive being appended to is), but renames it: the
+// old file is moved aside, the new one takes its name, and the old one is deleted (at once, or when its
+// last handle closes). Should the second step fail, the old file gets its name back.
+bool ReplaceFileInUse(const std::string& temporary, const std::string& target) {
+    const SplitPath path = Split(target);
+    std::string aside;
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        aside = JoinPath(path.folder, AsideName(path.name));
+        if (MoveFileExA(target.c_str(), aside.c_str(), MOVEFILE_WRITE_THROUGH))
+            break;
+        if (GetLastError() != ERROR_ALREADY_EXISTS && GetLastError() != ERROR_FILE_EXISTS)
+            return false;
+        aside.clear();
+    }
+    if (aside.empty())
+        return false;
+    if (!MoveOver(temporary, target)) {
+        MoveFileExA(aside.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH);
+        return false;
+    }
+    // A name left behind (the file still open elsewhere) goes with the next save's clean-up.
+    DeleteFileA(aside.c_str());
+    return true;
+}
+
+} // namespace
+
 bool ReplacementFile::Commit() {
     if (descriptor_ < 0 || !Flush() || !FlushFileBuffers(LongToHandle(descriptor_)))
         return false;
     HANDLE file = LongToHandle(descriptor_);
     descriptor_ = -1;
     // The new file shows as the target's, not hidden; the rename is written through to disk.
-    if (!CloseHandle(file) || !SetFileAttributesA(temporary_.c_str(), FILE_ATTRIBUTE_NORMAL) ||
-        !MoveFileExA(temporary_.c_str(), target_.c_str(),
-                     MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+    const bool replaced =
+        CloseHandle(file) && SetFileAttributesA(temporary_.c_str(), FILE_ATTRIBUTE_NORMAL) &&
+        (MoveOver(temporary_, target_) || (GetFileAttributesA(target_.c_str()) != INVALID_FILE_ATTRIBUTES &&
+                                           ReplaceFileInUse(temporary_, target_)));
+    if (!replaced)
         DeleteFileA(temporary_.c_str());
-        return false;
-    }
-    return true;
+    return replaced;
 }
 
+// An old file moved aside whose target is missing is the file itself, left by a save interrupted between
+// its two renames: it gets its name back. Other leftovers are deleted.
 void RemoveAbandonedReplacements(const std::string& target) {
     const SplitPath path = Split(target);
     WIN32_FIND_DATAA entry{};
@@ -95,8 +130,12 @@ void RemoveAbandonedReplacements(const std::string& target) {
         return;
     do {
         const std::string entryName = entry.cFileName;
-        if (IsTemporaryName(entryName, path.name))
-            DeleteFileA(JoinPath(path.folder, entryName).c_str());
+        const std::string full = JoinPath(path.folder, entryName);
+        if (IsAsideName(entryName, path.name) &&
+            GetFileAttributesA(target.c_str()) == INVALID_FILE_ATTRIBUTES)
+            MoveFileExA(full.c_str(), target.c_str(), MOVEFILE_WRITE_THROUGH);
+        else if (IsTemporaryName(entryName, path.name) || IsAsideName(entryName, path.name))
+            DeleteFileA(full.c_str());
     } while (FindNextFileA(search, &entry));
     FindClose(search);
 }
