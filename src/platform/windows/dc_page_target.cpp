@@ -1,0 +1,46 @@
+#include "platform/windows/dc_page_target.h"
+
+#include "platform/page_recording.h"
+#include "platform/windows/gdi_page_parts.h"
+
+DcPageTarget::DcPageTarget(HDC dc, std::function<void()> beforeDrawing)
+    : dc_(dc), beforeDrawing_(std::move(beforeDrawing)) {}
+
+DcPageTarget::~DcPageTarget() = default;
+
+void DcPageTarget::play(const PageRecording& recording, int x, int y) {
+    const HENHMETAFILE metafile = RecordedMetafile(recording);
+    if (metafile == nullptr)
+        return;
+    beforeDrawing_();
+    const RECT frame = {x, y, x + recording.width(), y + recording.height()};
+    PlayEnhMetaFile(dc_, metafile, &frame);
+}
+
+void DcPageTarget::drawImage(const RasterImage& image, int x, int y, int width, int height) {
+    if (image.empty() || width <= 0 || height <= 0 ||
+        image.pixels.size() < static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height))
+        return;
+    beforeDrawing_();
+    // 0x00RRGGBB in memory is blue, green, red, unused: the layout of a 32-bit DIB.
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = image.width;
+    info.bmiHeader.biHeight = -image.height; // rows from the top
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    const int previousMode = SetStretchBltMode(dc_, HALFTONE);
+    SetBrushOrgEx(dc_, 0, 0, nullptr);
+    StretchDIBits(dc_, x, y, width, height, 0, 0, image.width, image.height, image.pixels.data(), &info,
+                  DIB_RGB_COLORS, SRCCOPY);
+    if (previousMode != 0)
+        SetStretchBltMode(dc_, previousMode);
+}
+
+DrawingCanvas* DcPageTarget::canvas() {
+    beforeDrawing_();
+    if (!canvas_)
+        canvas_ = MakeDeviceCanvas(dc_);
+    return canvas_.get();
+}
