@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# Direct printing by the Windows build under Wine, which prints through the private CUPS scheduler:
+# the printers the Windows printer layer lists, and the example invoice in 2 copies as ONE job on the
+# default raw queue, of twice the invoice's pages, titled "Marvendo - stampa". Wine sends PostScript.
+source "$(dirname "$0")/lib/wine_test.bash"
+make_work_folder
+trap 'rm -rf "$work"' EXIT
+cd "$work" || exit 1
+
+# --- The printers as the Windows build sees them, against the scheduler's own word -------------------
+report=$(wine_run bin/printer_report.exe GREZZA NESSUNA | tr -d '\r')
+check "printers listed" "$(lpstat -e | sort)" "$(awk -F'\t' '$1 == "printer" { print $2 }' <<<"$report" | sort)"
+default_index=$(awk -F'\t' '$1 == "default" { print $2 }' <<<"$report")
+default_name=$(awk -F'\t' -v i="$default_index" '$1 == "printer" && n++ == i { print $2 }' <<<"$report")
+check "default printer" "$(lpstat -d | sed 's/.*: //')" "$default_name"
+check "no device context for an unknown printer" "none" \
+  "$(awk -F'\t' '$1 == "metrics" && $2 == "NESSUNA" { print $3 }' <<<"$report")"
+read -r dpi_y height offset_y printable_h < <(awk -F'\t' '$1 == "metrics" && $2 == "GREZZA" { print $4, $6, $8, $10 }' <<<"$report")
+# The scheduler's default sheet is A4: 297 mm high at the reported resolution, give or take two dots.
+if [ "${dpi_y:-0}" -le 0 ]; then
+  fail "GREZZA: no page metrics"
+  finish
+fi
+a4_height=$(((2970 * dpi_y + 127) / 254))
+[ $((height - a4_height)) -le 2 ] && [ $((a4_height - height)) -le 2 ] ||
+  fail "GREZZA's page: $height dots high at $dpi_y dpi, an A4 sheet is $a4_height"
+
+# --- Two copies of the invoice printed directly ------------------------------------------------------
+write_invoice FATTURA.TXT
+before=$(last_job_id GREZZA)
+output=$(wine_run bin/stampadoc.exe "/I=$(winpath "$work/FATTURA.TXT")" /S=PREDEFINITA /C=2 /F=101200N0 2>/dev/null)
+check "nothing said on standard output" "" "$(tr -d '\r' <<<"$output")"
+[ -e FATTURA.TXT ] && fail "the printed document file was not removed"
+jobs=$(jobs_after GREZZA "$before")
+check "jobs on GREZZA" 1 "$(wc -w <<<"$jobs")"
+job=$(awk 'NR == 1' <<<"$jobs")
+[ -n "$job" ] || { finish; exit 1; }
+printed="$(queue_folder GREZZA)/$job.prn"
+check "job title" "Marvendo - stampa" "$(cat "$(queue_folder GREZZA)/$job.title")"
+
+# The invoice's pages at the rows the printer holds: sixths of an inch of the printable height.
+top=$((offset_y > 0 ? offset_y : 0))
+bottom=$((height - offset_y - printable_h))
+bottom=$((bottom > 0 ? bottom : 0))
+rows=$(((height - top - bottom) * 6 / dpi_y))
+write_invoice CONTA.TXT "$(winpath "$work/CONTA.PDF")"
+CUPS_SERVER=/nonexistent wine_run bin/stampadoc.exe "/I=$(winpath "$work/CONTA.TXT")" /F=101200N0 /C=1 "/R=$rows" >/dev/null 2>&1
+pages=$(pdfinfo CONTA.PDF 2>/dev/null | awk '/^Pages:/ { print $2 }')
+[ "${pages:-0}" -gt 0 ] || fail "the invoice written as PDF at $rows rows has no pages"
+
+# Pages of the job: the PostScript's own page comments, and Ghostscript running it.
+check "pages announced (%%Pages)" "$((2 * ${pages:-0}))" "$(grep -a '^%%Pages: [0-9]' "$printed" | awk '{ print $2 }')"
+check "pages marked (%%Page:)" "$((2 * ${pages:-0}))" "$(grep -ac '^%%Page:' "$printed")"
+boxes=$(gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=bbox "$printed" 2>&1 | grep '^%%BoundingBox')
+check "pages Ghostscript runs" "$((2 * ${pages:-0}))" "$(grep -c . <<<"$boxes")"
+grep -q '^%%BoundingBox: 0 0 0 0$' <<<"$boxes" && fail "a blank page among the printed ones"
+
+# Both copies are the same pages; the first shows the customer and the last the total.
+gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=pgmraw -r50 -sOutputFile=pagina-%03d.pgm "$printed" >/dev/null 2>&1
+for ((page = 1; page <= ${pages:-0}; page++)); do
+  first=$(printf 'pagina-%03d.pgm' "$page")
+  second=$(printf 'pagina-%03d.pgm' $((page + pages)))
+  cmp -s "$first" "$second" || fail "page $page of the second copy differs from the first copy's"
+done
+ps2pdf "$printed" printed.pdf && check "pages of the PostScript as PDF" "$((2 * ${pages:-0}))" \
+  "$(pdfinfo printed.pdf | awk '/^Pages:/ { print $2 }')"
+pdftotext -f 1 -l 1 printed.pdf - | grep -q 'ROSSI MARIO' || fail "page 1 does not show the customer ROSSI MARIO"
+pdftotext -f "${pages:-1}" -l "${pages:-1}" printed.pdf - | grep -q 'TOTALE' || fail "page ${pages:-1} shows no TOTALE"
+finish
