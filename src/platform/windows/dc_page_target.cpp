@@ -9,19 +9,19 @@ DcPageTarget::DcPageTarget(HDC dc, std::function<void()> beforeDrawing)
 DcPageTarget::~DcPageTarget() = default;
 
 void DcPageTarget::play(const PageRecording& recording, int x, int y) {
+    beforeDrawing_();
     const HENHMETAFILE metafile = RecordedMetafile(recording);
     if (metafile == nullptr)
         return;
-    beforeDrawing_();
     const RECT frame = {x, y, x + recording.width(), y + recording.height()};
     PlayEnhMetaFile(dc_, metafile, &frame);
 }
 
 void DcPageTarget::drawImage(const RasterImage& image, int x, int y, int width, int height) {
+    beforeDrawing_();
     if (image.empty() || width <= 0 || height <= 0 ||
         image.pixels.size() < static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height))
         return;
-    beforeDrawing_();
     // 0x00RRGGBB in memory is blue, green, red, unused: the layout of a 32-bit DIB.
     BITMAPINFO info = {};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
