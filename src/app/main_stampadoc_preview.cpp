@@ -6,9 +6,11 @@
 #include <vector>
 
 #include "app/preview_output.h"
+#include "platform/byte_output.h"
 #include "platform/executable_path.h"
 
 int main(int argc, char** argv) {
+    WriteStandardOutputAsBytes();
     const std::vector<std::string> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
     try {
         return RunPreview(arguments, ExecutablePath(), std::cout);

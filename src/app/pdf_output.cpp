@@ -5,15 +5,11 @@
 #include <climits>
 #include <cstdlib>
 #include <fstream>
-#include <sys/stat.h>
-#include <unistd.h>
+
+#include "platform/file_exists.h"
+#include "platform/file_system.h"
 
 namespace {
-
-bool IsEnterableFolder(const std::string& folder) {
-    struct stat info {};
-    return ::stat(folder.c_str(), &info) == 0 && S_ISDIR(info.st_mode) && ::access(folder.c_str(), X_OK) == 0;
-}
 
 bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\r' || c == '\n';
@@ -35,26 +31,25 @@ bool HasControlBytes(const std::string& pdfFile) {
 }
 
 std::string ResolvedPdfPath(const std::string& pdfFile) {
-    char resolved[PATH_MAX];
-    struct stat info {};
-    if (::lstat(pdfFile.c_str(), &info) == 0)
-        return ::realpath(pdfFile.c_str(), resolved) ? std::string(resolved) : std::string();
+    if (HasDirectoryEntry(pdfFile))
+        return CanonicalPath(pdfFile);
     const std::string::size_type slash = pdfFile.rfind('/');
     const std::string name = slash == std::string::npos ? pdfFile : pdfFile.substr(slash + 1);
     const std::string folder = PdfFolderPart(pdfFile);
-    if (name.empty() || name == "." || name == ".." ||
-        !::realpath(folder.empty() ? "." : folder.c_str(), resolved))
+    if (name.empty() || name == "." || name == "..")
         return {};
-    const std::string resolvedFolder = resolved;
-    return resolvedFolder == "/" ? "/" + name : resolvedFolder + "/" + name;
+    const std::string resolvedFolder = CanonicalPath(folder.empty() ? "." : folder);
+    if (resolvedFolder.empty())
+        return {};
+    // A root folder ("/", "C:/") already ends in the separator.
+    return resolvedFolder.back() == '/' ? resolvedFolder + name : resolvedFolder + "/" + name;
 }
 
 bool IsForeignFile(const std::string& path) {
-    struct stat info {};
-    if (::stat(path.c_str(), &info) != 0)
-        return false;
-    if (!S_ISREG(info.st_mode))
+    if (IsNonRegularFile(path))
         return true;
+    if (!IsExistingFile(path))
+        return false;
     std::ifstream in(path, std::ios::binary);
     std::string head(1024, '\0');
     in.read(head.data(), static_cast<std::streamsize>(head.size()));
@@ -75,7 +70,7 @@ bool EnsurePdfFolder(const std::string& pdfFile) {
     const std::string folder = PdfFolderPart(pdfFile);
     if (folder.empty() || IsEnterableFolder(folder))
         return true;
-    if (::mkdir(folder.c_str(), 0777) != 0 && errno != EEXIST)
+    if (!MakeFolder(folder))
         return false;
     return IsEnterableFolder(folder);
 }

@@ -11,6 +11,7 @@
 #include "platform/path_case.h"
 #include "platform/system_currency.h"
 #include "util/dates.h"
+#include "platform/number_locale.h"
 #include "util/numbers.h"
 
 namespace {

@@ -16,6 +16,7 @@
 #include "platform/printer.h"
 #include "platform/system_currency.h"
 #include "util/dates.h"
+#include "platform/number_locale.h"
 #include "util/numbers.h"
 #include "util/strings.h"
 

@@ -9,6 +9,7 @@
 #include "pdf/model/doc_encoding.h"
 #include "pdf/model/file_writer.h"
 #include "pdf/model/page_sizes.h"
+#include "platform/file_system.h"
 
 namespace {
 
@@ -19,11 +20,7 @@ constexpr std::string_view kStandardInformationKeys = "/Author/Title/Subject/Key
 constexpr const char* kAcceptedVersions[] = {"1.0", "1.1", "1.2", "1.3", "1.4", "1.5"};
 
 std::string SystemTempDirectory() {
-    const char* fromEnvironment = std::getenv("TMPDIR");
-    std::string directory = fromEnvironment && *fromEnvironment ? fromEnvironment : "/tmp";
-    if (directory.back() != '/')
-        directory += '/';
-    return directory;
+    return TemporaryFolder();
 }
 
 bool IsCustomKeyAllowed(const std::string& key) {

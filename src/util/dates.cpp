@@ -198,9 +198,9 @@ int PivotYearForYear(int calendarYear) {
 
 void InitPivotYearFromClock() {
     const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    if (localtime_r(&now, &local) != nullptr)
-        PivotYear = PivotYearForYear(local.tm_year + 1900);
+    // Read once at start, before any other thread exists.
+    if (const std::tm* local = std::localtime(&now))
+        PivotYear = PivotYearForYear(local->tm_year + 1900);
 }
 
 int DaysInMonth(int month, int year) {

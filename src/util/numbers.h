@@ -20,11 +20,6 @@ char GetThousandSeparator();
 // a sign or equal to the decimal separator is dropped, since it would spoil every number read.
 bool SetNumberSeparators(char decimalSeparator, char thousandSeparator);
 
-// Sets both separators from the LC_NUMERIC category of the user's environment (LC_ALL, LC_NUMERIC,
-// LANG), read once at start-up. The C locale, or a locale that cannot be loaded, gives "." and no
-// thousands separator.
-void InitNumberSeparatorsFromLocale();
-
 // Reads a decimal number written with the current separators: optional sign, digits, at most one
 // decimal separator; thousands separators are ignored. Exponent notation, texts of 21 characters or more
 // and anything else doubtful give Default.

@@ -3,7 +3,6 @@
 #include <cmath>
 #include <cstdlib>
 #include <limits>
-#include <locale.h>
 
 #include "separators_guard.h"
 #include "util/numbers.h"
@@ -83,56 +82,6 @@ TEST(NumberSeparators, SeparatorsThatWouldSpoilNumbersAreRefused) {
     EXPECT_EQ(GetThousandSeparator(), '\0');
     EXPECT_EQ(ParseNumber("12,5", Default), 12.5);
     EXPECT_TRUE(SetNumberSeparators('.', '3'));
-    EXPECT_EQ(GetDecimalSeparator(), '.');
-    EXPECT_EQ(GetThousandSeparator(), '\0');
-}
-
-// Sets LC_ALL for one test and restores it afterwards.
-class LocaleEnvironment {
-public:
-    explicit LocaleEnvironment(const char* value) {
-        if (const char* old = std::getenv("LC_ALL")) {
-            saved = old;
-            hadValue = true;
-        }
-        setenv("LC_ALL", value, 1);
-    }
-    ~LocaleEnvironment() {
-        if (hadValue)
-            setenv("LC_ALL", saved.c_str(), 1);
-        else
-            unsetenv("LC_ALL");
-    }
-
-private:
-    std::string saved;
-    bool hadValue = false;
-};
-
-TEST(NumberSeparators, CLocaleGivesPointAndNoThousandsSeparator) {
-    SeparatorsGuard restore(',', '.');
-    LocaleEnvironment locale("C");
-    InitNumberSeparatorsFromLocale();
-    EXPECT_EQ(GetDecimalSeparator(), '.');
-    EXPECT_EQ(GetThousandSeparator(), '\0');
-}
-
-TEST(NumberSeparators, ItalianLocaleGivesCommaAndPoint) {
-    locale_t italian = newlocale(LC_NUMERIC_MASK, "it_IT.UTF-8", static_cast<locale_t>(nullptr));
-    if (italian == static_cast<locale_t>(nullptr))
-        GTEST_SKIP() << "it_IT.UTF-8 is not installed";
-    freelocale(italian);
-    SeparatorsGuard restore('.', '\0');
-    LocaleEnvironment locale("it_IT.UTF-8");
-    InitNumberSeparatorsFromLocale();
-    EXPECT_EQ(GetDecimalSeparator(), ',');
-    EXPECT_EQ(GetThousandSeparator(), '.');
-}
-
-TEST(NumberSeparators, UnknownLocaleFallsBackToPoint) {
-    SeparatorsGuard restore(',', '.');
-    LocaleEnvironment locale("xx_NOWHERE.UTF-8");
-    InitNumberSeparatorsFromLocale();
     EXPECT_EQ(GetDecimalSeparator(), '.');
     EXPECT_EQ(GetThousandSeparator(), '\0');
 }

@@ -1,8 +1,10 @@
 #include "pdf/model/date.h"
 
 #include <charconv>
+#include <chrono>
 #include <cstdlib>
-#include <time.h>
+
+#include "platform/local_clock.h"
 
 namespace {
 
@@ -47,34 +49,32 @@ std::string FormatPDFZone(long offsetMinutes) {
 }
 
 std::string FormatPDFDate(std::time_t moment) {
-    struct tm local {};
-    localtime_r(&moment, &local);
+    const LocalTime local = LocalTimeOf(moment);
     std::string out = "D:";
-    AppendPadded(out, local.tm_year + 1900L, 4);
-    AppendTwoDigits(out, local.tm_mon + 1);
-    AppendTwoDigits(out, local.tm_mday);
-    AppendTwoDigits(out, local.tm_hour);
-    AppendTwoDigits(out, local.tm_min);
-    AppendTwoDigits(out, local.tm_sec);
-    // tm_gmtoff is seconds east of UTC with daylight time already applied.
-    out += FormatPDFZone(local.tm_gmtoff / 60);
+    AppendPadded(out, local.year, 4);
+    AppendTwoDigits(out, local.month);
+    AppendTwoDigits(out, local.day);
+    AppendTwoDigits(out, local.hour);
+    AppendTwoDigits(out, local.minute);
+    AppendTwoDigits(out, local.second);
+    out += FormatPDFZone(local.utcOffsetMinutes);
     return out;
 }
 
 double LocalDayNumber(std::time_t moment) {
-    struct tm local {};
-    localtime_r(&moment, &local);
-    long long days = DaysFromCivil(local.tm_year + 1900LL, static_cast<unsigned>(local.tm_mon + 1),
-                                   static_cast<unsigned>(local.tm_mday)) -
-                     kDayNumberEpoch;
-    double seconds = local.tm_hour * 3600.0 + local.tm_min * 60.0 + local.tm_sec;
+    const LocalTime local = LocalTimeOf(moment);
+    long long days =
+        DaysFromCivil(local.year, static_cast<unsigned>(local.month), static_cast<unsigned>(local.day)) -
+        kDayNumberEpoch;
+    double seconds = local.hour * 3600.0 + local.minute * 60.0 + local.second;
     return static_cast<double>(days) + seconds / 86400.0;
 }
 
 std::string CurrentDayNumberText() {
-    struct timespec now {};
-    clock_gettime(CLOCK_REALTIME, &now);
-    double day = LocalDayNumber(now.tv_sec) + (now.tv_nsec / 1000000) / 86400000.0;
+    using namespace std::chrono;
+    const auto sinceEpoch = duration_cast<milliseconds>(system_clock::now().time_since_epoch()).count();
+    const auto seconds = static_cast<std::time_t>(sinceEpoch / 1000);
+    double day = LocalDayNumber(seconds) + static_cast<double>(sinceEpoch % 1000) / 86400000.0;
     char buffer[64];
     auto result = std::to_chars(buffer, buffer + sizeof buffer, day);
     return std::string(buffer, result.ptr);

@@ -3,10 +3,10 @@
 #include <climits>
 #include <cstdlib>
 #include <stdexcept>
-#include <sys/stat.h>
 
 #include "pdf/model/document.h"
 #include "pdf/model/number.h"
+#include "platform/file_system.h"
 #include "platform/mapped_file.h"
 #include "platform/replacement_file.h"
 
@@ -145,13 +145,7 @@ private:
 // The file a name stands for: a symbolic link is followed to the file it names. Empty when a link
 // leads nowhere.
 std::string WrittenFileName(const std::string& fileName) {
-    struct stat linkInfo {};
-    if (::lstat(fileName.c_str(), &linkInfo) != 0 || !S_ISLNK(linkInfo.st_mode))
-        return fileName;
-    char resolved[PATH_MAX];
-    if (!::realpath(fileName.c_str(), resolved))
-        return {};
-    return resolved;
+    return LinkedFileName(fileName);
 }
 
 } // namespace

@@ -1,14 +1,13 @@
 #include "pdf/model/md5.h"
 
-#include <openssl/evp.h>
 #include <stdexcept>
+
+#include "platform/md5_digest.h"
 
 std::array<uint8_t, 16> MD5Digest(std::string_view bytes) {
     std::array<uint8_t, 16> digest{};
-    unsigned int size = 0;
     // A digest that was not made would give every caller the same name.
-    if (EVP_Digest(bytes.data(), bytes.size(), digest.data(), &size, EVP_md5(), nullptr) != 1 ||
-        size != digest.size())
+    if (!ComputeMd5(bytes, digest))
         throw std::runtime_error("MD5 digest failed");
     return digest;
 }

@@ -3,64 +3,13 @@
 #include <cerrno>
 #include <dirent.h>
 #include <fcntl.h>
-#include <random>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include "platform/mapped_file.h"
+#include "platform/replacement_names.h"
 
-namespace {
-
-constexpr std::size_t kBufferSize = std::size_t{1} << 20;
-constexpr const char* kTemporarySuffix = ".stampadoc-tmp";
-constexpr std::size_t kRandomDigits = 8;
-
-struct SplitPath {
-    std::string folder; // "." for a bare name
-    std::string name;
-};
-
-SplitPath Split(const std::string& path) {
-    const std::size_t slash = path.find_last_of('/');
-    if (slash == std::string::npos)
-        return {".", path};
-    return {slash == 0 ? "/" : path.substr(0, slash), path.substr(slash + 1)};
-}
-
-std::string JoinPath(const std::string& folder, const std::string& name) {
-    return folder == "/" ? "/" + name : folder + "/" + name;
-}
-
-// The hidden temporary name of a save of `name`, before its random digits.
-std::string TemporaryPrefix(const std::string& name) {
-    return "." + name + ".";
-}
-
-std::string RandomDigits() {
-    static constexpr char kHex[] = "0123456789abcdef";
-    std::random_device random;
-    std::string digits;
-    for (std::size_t i = 0; i < kRandomDigits; ++i)
-        digits += kHex[random() & 15];
-    return digits;
-}
-
-bool IsTemporaryName(const std::string& entry, const std::string& name) {
-    const std::string prefix = TemporaryPrefix(name);
-    const std::string suffix = kTemporarySuffix;
-    if (entry.size() != prefix.size() + kRandomDigits + suffix.size() ||
-        entry.compare(0, prefix.size(), prefix) != 0 ||
-        entry.compare(entry.size() - suffix.size(), suffix.size(), suffix) != 0)
-        return false;
-    for (std::size_t i = prefix.size(); i < prefix.size() + kRandomDigits; ++i) {
-        const char c = entry[i];
-        if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'f')))
-            return false;
-    }
-    return true;
-}
-
-} // namespace
+using namespace replacement_names;
 
 ReplacementFile::~ReplacementFile() {
     if (descriptor_ >= 0) {
@@ -78,7 +27,7 @@ bool ReplacementFile::Create(const std::string& target) {
         return false;
     const SplitPath path = Split(target);
     for (int attempt = 0; attempt < 16 && descriptor_ < 0; ++attempt) {
-        temporary_ = JoinPath(path.folder, TemporaryPrefix(path.name) + RandomDigits() + kTemporarySuffix);
+        temporary_ = JoinPath(path.folder, TemporaryName(path.name));
         descriptor_ = ::open(temporary_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (descriptor_ < 0 && errno != EEXIST)
             return false;
@@ -112,27 +61,6 @@ bool ReplacementFile::WriteOut(const char* data, std::size_t length) {
         written_ += static_cast<uint64_t>(done);
     }
     return !failed_;
-}
-
-bool ReplacementFile::Flush() {
-    if (buffer_.empty())
-        return !failed_;
-    const bool ok = WriteOut(buffer_.data(), buffer_.size());
-    buffer_.clear();
-    return ok;
-}
-
-bool ReplacementFile::Write(std::string_view bytes) {
-    if (failed_ || descriptor_ < 0)
-        return false;
-    if (buffer_.size() + bytes.size() > kBufferSize) {
-        if (!Flush())
-            return false;
-        if (bytes.size() >= kBufferSize)
-            return WriteOut(bytes.data(), bytes.size());
-    }
-    buffer_.append(bytes);
-    return true;
 }
 
 bool ReplacementFile::CopyFrom(const MappedFile& source, uint64_t offset, uint64_t length) {
