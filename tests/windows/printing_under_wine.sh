@@ -49,19 +49,20 @@ CUPS_SERVER=/nonexistent wine_run bin/stampadoc.exe "/I=$(windows_path "$work/CO
 pages=$(pdfinfo CONTA.PDF 2>/dev/null | awk '/^Pages:/ { print $2 }')
 [ "${pages:-0}" -gt 0 ] || fail "the invoice written as PDF at $rows rows has no pages"
 
-# Pages of the job: the PostScript's own page comments, and Ghostscript running it.
+# Pages of the job: the PostScript's own page comments, and Ghostscript running it. The first copy shows
+# the customer on its first page and the total on its last.
 check "pages announced (%%Pages)" "$((2 * ${pages:-0}))" "$(grep -a '^%%Pages: [0-9]' "$printed" | awk '{ print $2 }')"
 check "pages marked (%%Page:)" "$((2 * ${pages:-0}))" "$(grep -ac '^%%Page:' "$printed")"
 boxes=$(gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=bbox "$printed" 2>&1 | grep '^%%BoundingBox')
 check "pages Ghostscript runs" "$((2 * ${pages:-0}))" "$(grep -c . <<<"$boxes")"
 grep -q '^%%BoundingBox: 0 0 0 0$' <<<"$boxes" && fail "a blank page among the printed ones"
 
-# Both copies are the same pages; the first shows the customer and the last the total.
-gs -q -dSAFER -dBATCH -dNOPAUSE -sDEVICE=pgmraw -r50 -sOutputFile=pagina-%03d.pgm "$printed" >/dev/null 2>&1
+# Both copies are the same pages: the same PostScript page by page. Wine's PostScript driver writes the
+# 8 x 8 pattern brush of a played metafile with a wrong first row, read from memory that changes from page
+# to page (the halftone bands differ by a few dots from copy to copy), so the pattern data is left aside.
+awk -v dir="$work" '/^%%Trailer/ { n = 0 } /^%%Page: /{ n = ++pages; next } n { sub(/\/DataSource <[0-9a-fA-F]*>/, "/DataSource <pattern>"); print > (dir "/page-" n ".ps") }' "$printed"
 for ((page = 1; page <= ${pages:-0}; page++)); do
-  first=$(printf 'pagina-%03d.pgm' "$page")
-  second=$(printf 'pagina-%03d.pgm' $((page + pages)))
-  cmp -s "$first" "$second" || fail "page $page of the second copy differs from the first copy's"
+  cmp -s "page-$page.ps" "page-$((page + pages)).ps" || fail "page $page of the second copy differs from the first copy's"
 done
 ps2pdf "$printed" printed.pdf && check "pages of the PostScript as PDF" "$((2 * ${pages:-0}))" \
   "$(pdfinfo printed.pdf | awk '/^Pages:/ { print $2 }')"

@@ -3,6 +3,32 @@
 #include "platform/page_recording.h"
 #include "platform/windows/gdi_page_parts.h"
 
+namespace {
+
+// Device units while it lives, whatever mapping and world transform a canvas left on the context.
+class PlainDeviceUnits {
+public:
+    explicit PlainDeviceUnits(HDC dc) : dc_(dc), saved_(SaveDC(dc)) {
+        SetGraphicsMode(dc_, GM_ADVANCED);
+        ModifyWorldTransform(dc_, nullptr, MWT_IDENTITY);
+        SetMapMode(dc_, MM_TEXT);
+        SetViewportOrgEx(dc_, 0, 0, nullptr);
+        SetWindowOrgEx(dc_, 0, 0, nullptr);
+    }
+    ~PlainDeviceUnits() {
+        if (saved_ != 0)
+            RestoreDC(dc_, saved_);
+    }
+    PlainDeviceUnits(const PlainDeviceUnits&) = delete;
+    PlainDeviceUnits& operator=(const PlainDeviceUnits&) = delete;
+
+private:
+    HDC dc_;
+    int saved_;
+};
+
+} // namespace
+
 DcPageTarget::DcPageTarget(HDC dc, std::function<void()> beforeDrawing)
     : dc_(dc), beforeDrawing_(std::move(beforeDrawing)) {}
 
@@ -13,6 +39,7 @@ void DcPageTarget::play(const PageRecording& recording, int x, int y) {
     const HENHMETAFILE metafile = RecordedMetafile(recording);
     if (metafile == nullptr)
         return;
+    const PlainDeviceUnits units(dc_);
     const RECT frame = {x, y, x + recording.width(), y + recording.height()};
     PlayEnhMetaFile(dc_, metafile, &frame);
 }
@@ -30,12 +57,11 @@ void DcPageTarget::drawImage(const RasterImage& image, int x, int y, int width, 
     info.bmiHeader.biPlanes = 1;
     info.bmiHeader.biBitCount = 32;
     info.bmiHeader.biCompression = BI_RGB;
-    const int previousMode = SetStretchBltMode(dc_, HALFTONE);
+    const PlainDeviceUnits units(dc_);
+    SetStretchBltMode(dc_, HALFTONE);
     SetBrushOrgEx(dc_, 0, 0, nullptr);
     StretchDIBits(dc_, x, y, width, height, 0, 0, image.width, image.height, image.pixels.data(), &info,
                   DIB_RGB_COLORS, SRCCOPY);
-    if (previousMode != 0)
-        SetStretchBltMode(dc_, previousMode);
 }
 
 DrawingCanvas* DcPageTarget::canvas() {

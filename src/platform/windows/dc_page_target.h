@@ -17,9 +17,9 @@ public:
     DcPageTarget(const DcPageTarget&) = delete;
     DcPageTarget& operator=(const DcPageTarget&) = delete;
 
-    // PlayEnhMetaFile into the recording's own size at (x, y).
+    // PlayEnhMetaFile into the recording's own size at (x, y), in device units.
     void play(const PageRecording& recording, int x, int y) override;
-    // StretchDIBits of the picture as a top-down 32-bit DIB.
+    // StretchDIBits of the picture as a top-down 32-bit DIB, in device units.
     void drawImage(const RasterImage& image, int x, int y, int width, int height) override;
     // The canvas draws straight onto the context: handing it out counts as drawing.
     DrawingCanvas* canvas() override;
