@@ -62,3 +62,15 @@ jobs_after() {
   done
   job_ids "$1" | awk -v after="$2" '$1 > after'
 }
+
+# The prefix is shared with other tests: a script that changes the ".pdf" association saves it first
+# (in the work folder) and puts it back at its end.
+save_pdf_association() {
+  wine_run reg export 'HKCR\.pdf' "$(windows_path "$work/pdf-association.reg")" /y >/dev/null 2>&1 ||
+    rm -f "$work/pdf-association.reg"
+}
+restore_pdf_association() {
+  wine_run reg delete 'HKCR\.pdf' /f >/dev/null 2>&1
+  [ -s "$work/pdf-association.reg" ] &&
+    wine_run reg import "$(windows_path "$work/pdf-association.reg")" >/dev/null 2>&1
+}

@@ -8,21 +8,18 @@ source "$(dirname "$0")/print_support.sh"
 unset STAMPADOC_VIEWER_LOG
 make_work_folder
 viewer_log="$work/bin/fake_viewer.log"
-saved_association="$work/pdf-association.reg"
 background_viewer=""
 
-# The prefix is shared with other tests: its ".pdf" association is put back as it was.
 restore() {
   [ -n "$background_viewer" ] && kill "$background_viewer" 2>/dev/null
-  wine_run reg delete 'HKCR\.pdf' /f >/dev/null 2>&1
+  restore_pdf_association
   wine_run reg delete 'HKCR\StampadocTest.Viewer' /f >/dev/null 2>&1
-  [ -s "$saved_association" ] && wine_run reg import "$(windows_path "$saved_association")" >/dev/null 2>&1
   rm -rf "$work"
 }
 trap restore EXIT
 cd "$work" || exit 1
 
-wine_run reg export 'HKCR\.pdf' "$(windows_path "$saved_association")" /y >/dev/null 2>&1 || rm -f "$saved_association"
+save_pdf_association
 wine_run reg add 'HKCR\.pdf' /ve /d StampadocTest.Viewer /f >/dev/null 2>&1 &&
   wine_run reg add 'HKCR\StampadocTest.Viewer\shell\open\command' /ve \
     /d "\"$(windows_path "$work/bin/fake_viewer.exe")\" \"%1\"" /f >/dev/null 2>&1 ||
