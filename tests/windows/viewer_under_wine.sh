@@ -27,8 +27,8 @@ wine_run reg add 'HKCR\.pdf' /ve /d StampadocTest.Viewer /f >/dev/null 2>&1 &&
 
 viewer_running() { wine_run bin/fake_viewer.exe --running >/dev/null 2>&1; }
 viewer_state() { if viewer_running; then echo running; else echo closed; fi; }
-# The commands the viewer received, "/" read as "\" (the program may write either separator).
-commands() { tr -d '\r' <"$viewer_log" | grep '^EXECUTE' | tr '/' '\\'; }
+# The commands the viewer received; the file is named the Windows way, with "\".
+commands() { tr -d '\r' <"$viewer_log" | grep '^EXECUTE'; }
 log_lines() { tr -d '\r' <"$viewer_log" 2>/dev/null | grep -c "^$1" || true; }
 driver_of() { wine_run bin/printer_report.exe | tr -d '\r' | awk -F'\t' -v p="$1" '$1 == "printer" && $2 == p { print $3 }'; }
 port_of() { wine_run bin/printer_report.exe | tr -d '\r' | awk -F'\t' -v p="$1" '$1 == "printer" && $2 == p { print $4 }'; }
