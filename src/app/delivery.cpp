@@ -7,6 +7,7 @@
 #include "layout/stampa_documento_base.h"
 #include "pdf/toolkit.h"
 #include "platform/desktop.h"
+#include "platform/file_system.h"
 #include "platform/printer.h"
 #include "util/strings.h"
 
@@ -106,8 +107,10 @@ bool TStampaDocumentoBase::deliver(int copies) {
     printerName = printer->entry.deviceName;
 
     // 3-5. Through the viewer associated with PDF files, or without one through the toolkit.
-    if (const std::optional<std::string> program = Desktop().associatedProgram(pdfFile))
-        return printThroughViewer(*program, pdfFile, *printer, copies);
+    // The viewer is another program: it is handed the file name in the system's own form.
+    const std::string nativeFile = NativeFileName(pdfFile);
+    if (const std::optional<std::string> program = Desktop().associatedProgram(nativeFile))
+        return printThroughViewer(*program, nativeFile, *printer, copies);
     if (!pdfToolkit)
         pdfToolkit = std::make_unique<TPDFToolkit>();
     return printWithToolkit(*pdfToolkit, pdfFile, printerName, copies);

@@ -20,3 +20,6 @@ std::string CanonicalPath(const std::string& path);
 std::string LinkedFileName(const std::string& path);
 // The folder for temporary files, ending in "/".
 std::string TemporaryFolder();
+// The name as the system's other programs expect it: with "\" as separator on Windows (a PDF viewer is
+// handed the file this way), unchanged elsewhere.
+std::string NativeFileName(const std::string& path);

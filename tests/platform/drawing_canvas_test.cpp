@@ -186,9 +186,11 @@ TEST(DrawingCanvas, DrawTextCalcRectMeasuresWithoutDrawing) {
     DrawingCanvas& canvas = *page.canvas();
     const FontCellMetrics metrics = canvas.selectFont({"Courier New", 0, 20, 12});
     LogicalRect rect{10, 10, 100, 50};
-    const int height = canvas.drawText("ABCDE FGHIJ", rect, kDtWordBreak | kDtCalcRect);
+    // The longer line is the second: whether the blank at the break counts differs between GDI
+    // implementations (Wine counts it).
+    const int height = canvas.drawText("AB CDEFGHI", rect, kDtWordBreak | kDtCalcRect);
     EXPECT_EQ(height, 2 * metrics.height); // broken after the first word
-    EXPECT_EQ(rect.right, 10 + 60);
+    EXPECT_EQ(rect.right, 10 + 84);
     EXPECT_EQ(rect.bottom, 10 + 2 * metrics.height);
     EXPECT_EQ(page.countDark(0, 0, 400, 100), 0);
 }

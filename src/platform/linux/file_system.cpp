@@ -37,6 +37,10 @@ std::string LinkedFileName(const std::string& path) {
     return CanonicalPath(path);
 }
 
+std::string NativeFileName(const std::string& path) {
+    return path;
+}
+
 std::string TemporaryFolder() {
     const char* fromEnvironment = std::getenv("TMPDIR");
     std::string folder = fromEnvironment && *fromEnvironment ? fromEnvironment : "/tmp";

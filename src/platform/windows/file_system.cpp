@@ -61,6 +61,14 @@ std::string LinkedFileName(const std::string& path) {
     return path;
 }
 
+std::string NativeFileName(const std::string& path) {
+    std::string native = path;
+    for (char& c : native)
+        if (c == '/')
+            c = '\\';
+    return native;
+}
+
 std::string TemporaryFolder() {
     char folder[MAX_PATH + 2] = {};
     const DWORD length = GetTempPathA(sizeof folder, folder);

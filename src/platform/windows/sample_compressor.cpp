@@ -7,7 +7,7 @@ constexpr int kLevel = 6;
 constexpr std::size_t kOutputStep = std::size_t{1} << 20;
 } // namespace
 
-// One zlib stream reset for every image, so that its working memory is made once.
+// One zlib stream reset for every image, and one output buffer, so that their memory is made once.
 class SampleCompressor::Impl {
 public:
     Impl() { ready_ = deflateInit(&stream_, kLevel) == Z_OK; }
@@ -21,7 +21,6 @@ public:
     bool compress(const std::vector<std::string_view>& pieces, std::string& out) {
         if (!ready_ || deflateReset(&stream_) != Z_OK)
             return false;
-        out.clear();
         std::size_t produced = 0;
         for (std::size_t i = 0; i <= pieces.size(); ++i) {
             const bool last = i == pieces.size();
@@ -35,23 +34,25 @@ public:
                 const int flush = last ? Z_FINISH : Z_NO_FLUSH;
                 int result = Z_OK;
                 do {
-                    if (out.size() - produced < kOutputStep / 4)
-                        out.resize(out.size() + kOutputStep);
-                    stream_.next_out = reinterpret_cast<Bytef*>(out.data() + produced);
-                    stream_.avail_out = static_cast<uInt>(out.size() - produced);
+                    if (buffer_.size() - produced < kOutputStep / 4)
+                        buffer_.resize(buffer_.size() + kOutputStep);
+                    stream_.next_out = buffer_.data() + produced;
+                    stream_.avail_out = static_cast<uInt>(buffer_.size() - produced);
                     result = deflate(&stream_, flush);
-                    produced = out.size() - stream_.avail_out;
+                    produced = buffer_.size() - stream_.avail_out;
                     if (result == Z_STREAM_ERROR)
                         return false;
                 } while (stream_.avail_out == 0 || stream_.avail_in > 0 || (last && result != Z_STREAM_END));
             } while (!piece.empty());
         }
-        out.resize(produced);
+        out.assign(reinterpret_cast<const char*>(buffer_.data()), produced);
         return true;
     }
 
 private:
     z_stream stream_{};
+    // The output buffer, kept from image to image.
+    std::vector<Bytef> buffer_;
     bool ready_ = false;
 };
 
