@@ -173,7 +173,7 @@ TEST(DrawingCanvas, GlyphRunsPlaceEachGlyphByItsAdvance) {
     run.textMatrix.d = -1; // text space points up
     run.textMatrix.e = 10;
     run.textMatrix.f = 80;
-    run.codes = "II";
+    run.codes.assign(2, 'I');
     run.advances = {200, 0};
     canvas.drawGlyphRun(run);
     EXPECT_GT(page.countDark(10, 30, 40, 80), 300);   // the first I

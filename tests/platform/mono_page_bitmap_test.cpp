@@ -75,8 +75,10 @@ TEST(MonoPageBitmap, ReusesItsStringAndThresholdsPicturesByBrightness) {
     RasterImage grey;
     grey.width = 4;
     grey.height = 3;
-    for (int row = 0; row < 3; ++row)
-        grey.pixels.insert(grey.pixels.end(), {0x646464, 0x7F7F7F, 0x808080, 0xC8C8C8});
+    const std::uint32_t row[] = {0x646464, 0x7F7F7F, 0x808080, 0xC8C8C8};
+    grey.pixels.resize(12);
+    for (std::size_t i = 0; i < grey.pixels.size(); ++i)
+        grey.pixels[i] = row[i % 4];
     page.begin(bmp, 13, 3, 300);
     page.drawImage(grey, 0, 0, 4, 3);
     const MonoBitmap picture = MonoBitmap::fromBmp(bmp).value_or(MonoBitmap());

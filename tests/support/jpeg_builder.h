@@ -16,8 +16,9 @@ struct JpegLayout {
     int yDensity = 150;
     bool progressive = false;
     // Colour of every pixel (one value per component); the left half is `left`, the right half `right`.
-    std::vector<std::uint8_t> left = {0, 0, 0};
-    std::vector<std::uint8_t> right = {255, 255, 255};
+    // (Filled, not listed: GCC 12 for mingw-w64 takes a listed default for uninitialised.)
+    std::vector<std::uint8_t> left = std::vector<std::uint8_t>(3, 0);
+    std::vector<std::uint8_t> right = std::vector<std::uint8_t>(3, 255);
 };
 
 std::string EncodeJpeg(const JpegLayout& layout);
