@@ -42,8 +42,8 @@ bool TTavMetaObject::BeginPage(int width, const std::string& fontName, int origi
                                int compressedW, int rows, int height) {
     EndPage();
     metafile_->clear();
-    const long windowWidth = static_cast<long>(normalW) * compressedW;
-    const long windowHeight = static_cast<long>(rows) * CellHeight + 2L * CellHeight;
+    const long long windowWidth = static_cast<long long>(normalW) * compressedW;
+    const long long windowHeight = static_cast<long long>(rows) * CellHeight + 2LL * CellHeight;
     if (width <= 0 || height <= 0 || normalW <= 0 || compressedW <= 0 || windowHeight <= 0 ||
         windowWidth > std::numeric_limits<int>::max() || windowHeight > std::numeric_limits<int>::max()) {
         return false;

@@ -41,16 +41,17 @@ TEST(RenderPageOcr, AnInvoicePageIsReadable) {
     const std::string text =
         commandOutput("tesseract " + ShellQuoted(picture) + " stdout -l ita --dpi 600 2>/dev/null");
     std::filesystem::remove(picture);
-    for (const char* expected :
-         {"DOCUMENTO", "PARTITA IVA CLIENTE", "CODICE CLIENTE", "IMPONIBILE", "SCADENZA", "BIANCHI MARIO"}) {
-        EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n--- OCR text:\n" << text;
-    }
-    // The OCR puts a blank after the decimal comma of the fixed-pitch amounts ("366, 00").
+    // Compared without blanks: OCR puts a blank after the decimal comma of the fixed-pitch amounts
+    // ("366, 00") and may split a small caption drawn with hinted glyphs ("DOCU MENTO").
     std::string compact;
     for (char c : text) {
         if (c != ' ') {
             compact += c;
         }
+    }
+    for (const char* expected :
+         {"DOCUMENTO", "PARTITAIVACLIENTE", "CODICECLIENTE", "IMPONIBILE", "SCADENZA", "BIANCHIMARIO"}) {
+        EXPECT_NE(compact.find(expected), std::string::npos) << expected << "\n--- OCR text:\n" << text;
     }
     EXPECT_NE(compact.find("TOTALE366,00"), std::string::npos) << "--- OCR text:\n" << text;
 }
