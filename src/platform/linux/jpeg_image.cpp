@@ -96,23 +96,7 @@ bool readHeaderSize(const unsigned char* data, unsigned long size, unsigned& wid
     return width > 0 && height > 0;
 }
 
-std::string readWholeFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return {};
-    }
-    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
-
 } // namespace
-
-JpegImage JpegImage::loadFile(const std::string& path) {
-    return decode(readWholeFile(path));
-}
-
-bool JpegImage::readFileSize(const std::string& path, int& width, int& height) {
-    return readSize(readWholeFile(path), width, height);
-}
 
 bool JpegImage::readSize(const std::string& bytes, int& width, int& height) {
     unsigned w = 0;

@@ -5,13 +5,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace {
-
-// Memory a mapping may hold before it is given back. A read faults in up to 64 KB around it.
-constexpr std::size_t kResidentBudget = std::size_t{24} << 20;
-
-} // namespace
-
 std::unique_ptr<MappedFile> MappedFile::Open(const std::string& fileName) {
     const int fd = ::open(fileName.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0)
@@ -32,27 +25,11 @@ std::unique_ptr<MappedFile> MappedFile::Open(const std::string& fileName) {
     return file;
 }
 
-std::unique_ptr<MappedFile> MappedFile::FromBytes(std::string bytes) {
-    std::unique_ptr<MappedFile> file(new MappedFile());
-    file->owned_ = std::move(bytes);
-    file->data_ = file->owned_.data();
-    file->size_ = file->owned_.size();
-    return file;
-}
-
 MappedFile::~MappedFile() {
     if (mapped_)
         ::munmap(const_cast<char*>(data_), size_);
     if (descriptor_ >= 0)
         ::close(descriptor_);
-}
-
-void MappedFile::Visited(std::size_t bytes) const {
-    if (!mapped_)
-        return;
-    visitedSinceRelease_ += bytes;
-    if (visitedSinceRelease_ > kResidentBudget)
-        ReleaseMemory();
 }
 
 void MappedFile::ReleaseMemory() const {

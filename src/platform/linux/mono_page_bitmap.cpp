@@ -9,6 +9,7 @@
 #include "platform/linux/cairo_canvas.h"
 #include "platform/linux/cairo_page_recording.h"
 #include "platform/linux/huge_pages.h"
+#include "platform/mono_bmp_header.h"
 
 namespace {
 
@@ -18,37 +19,6 @@ constexpr int kBandRows = 64;
 // 32-bit pixels on fast paths, but onto 8- and 1-bit pixels only on its slow general path, which made
 // an 8-bit band twice as slow for a page of text.
 constexpr std::uint16_t kWhite16 = 0xFFFF;
-constexpr std::size_t kFileHeaderSize = 14;
-constexpr std::size_t kInfoHeaderSize = 40;
-constexpr std::size_t kPixelOffset = kFileHeaderSize + kInfoHeaderSize + 8;
-
-void putLe(char* at, std::uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i) {
-        at[i] = static_cast<char>((value >> (8 * i)) & 0xFF);
-    }
-}
-
-// The file and info headers and the palette (index 0 black, index 1 white).
-void writeHeader(char* out, int width, int height, std::uint32_t imageSize, int dotsPerInch) {
-    const auto pixelsPerMetre = static_cast<std::uint32_t>((dotsPerInch * 10000L + 127) / 254);
-    std::memset(out, 0, kPixelOffset);
-    out[0] = 'B';
-    out[1] = 'M';
-    putLe(out + 2, static_cast<std::uint32_t>(kPixelOffset + imageSize), 4);
-    putLe(out + 10, kPixelOffset, 4);
-    putLe(out + 14, kInfoHeaderSize, 4);
-    putLe(out + 18, static_cast<std::uint32_t>(width), 4);
-    putLe(out + 22, static_cast<std::uint32_t>(height), 4);
-    putLe(out + 26, 1, 2);
-    putLe(out + 28, 1, 2);
-    putLe(out + 34, imageSize, 4);
-    putLe(out + 38, pixelsPerMetre, 4);
-    putLe(out + 42, pixelsPerMetre, 4);
-    putLe(out + 46, 2, 4);
-    putLe(out + 50, 2, 4);
-    putLe(out + 58, 0x00FFFFFF, 4);
-}
-
 // Whether a 16-bit (5-6-5) pixel is light: its brightness (Rec. 601 luma of the pixel widened to 8 bits
 // per component) is at least mid grey.
 struct LightPixels {
@@ -112,12 +82,12 @@ public:
         height_ = std::max(height, 0);
         rowBytes_ = ((static_cast<std::size_t>(width_) + 31) / 32) * 4;
         const std::size_t imageSize = rowBytes_ * height_;
-        if (bmp.capacity() < kPixelOffset + imageSize) {
-            bmp.reserve(kPixelOffset + imageSize);
+        if (bmp.capacity() < kMonoBmpPixelOffset + imageSize) {
+            bmp.reserve(kMonoBmpPixelOffset + imageSize);
             AdviseHugePages(bmp.data(), bmp.capacity());
         }
-        bmp.resize(kPixelOffset + imageSize);
-        writeHeader(bmp.data(), width_, height_, static_cast<std::uint32_t>(imageSize), dotsPerInch);
+        bmp.resize(kMonoBmpPixelOffset + imageSize);
+        WriteMonoBmpHeader(bmp.data(), width_, height_, static_cast<std::uint32_t>(imageSize), dotsPerInch);
         blank_ = true;
         fillWhite();
     }
@@ -161,7 +131,7 @@ public:
 
 private:
     char* rowOf(int y) {
-        return bmp_->data() + kPixelOffset + static_cast<std::size_t>(height_ - 1 - y) * rowBytes_;
+        return bmp_->data() + kMonoBmpPixelOffset + static_cast<std::size_t>(height_ - 1 - y) * rowBytes_;
     }
 
     void fillWhite() {

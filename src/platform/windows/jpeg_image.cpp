@@ -1,8 +1,5 @@
 #include "platform/jpeg_image.h"
 
-#include <fstream>
-#include <iterator>
-
 #include "platform/jpeg_samples.h"
 #include "platform/windows/wic_codecs.h"
 
@@ -11,23 +8,7 @@ namespace {
 // Larger pictures than this are refused (a logo is far smaller).
 constexpr std::size_t kMaxPixels = 100UL * 1000 * 1000;
 
-std::string readWholeFile(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        return {};
-    }
-    return std::string((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-}
-
 } // namespace
-
-JpegImage JpegImage::loadFile(const std::string& path) {
-    return decode(readWholeFile(path));
-}
-
-bool JpegImage::readFileSize(const std::string& path, int& width, int& height) {
-    return readSize(readWholeFile(path), width, height);
-}
 
 bool JpegImage::readSize(const std::string& bytes, int& width, int& height) {
     return !bytes.empty() && WicJpegSize(bytes, width, height);

@@ -2,13 +2,6 @@
 
 #include <windows.h>
 
-namespace {
-
-// Memory a view may hold before its pages are taken out of the working set.
-constexpr std::size_t kResidentBudget = std::size_t{24} << 20;
-
-} // namespace
-
 // The file stays open (others may read it, not write it) for the life of the view; its handle is kept as
 // the descriptor, in the 32 bits Windows guarantees a handle to fit. Renaming and deleting stay allowed,
 // so that a save can put a new file in its place.
@@ -38,27 +31,11 @@ std::unique_ptr<MappedFile> MappedFile::Open(const std::string& fileName) {
     return mapped;
 }
 
-std::unique_ptr<MappedFile> MappedFile::FromBytes(std::string bytes) {
-    std::unique_ptr<MappedFile> file(new MappedFile());
-    file->owned_ = std::move(bytes);
-    file->data_ = file->owned_.data();
-    file->size_ = file->owned_.size();
-    return file;
-}
-
 MappedFile::~MappedFile() {
     if (mapped_)
         UnmapViewOfFile(data_);
     if (descriptor_ >= 0)
         CloseHandle(LongToHandle(descriptor_));
-}
-
-void MappedFile::Visited(std::size_t bytes) const {
-    if (!mapped_)
-        return;
-    visitedSinceRelease_ += bytes;
-    if (visitedSinceRelease_ > kResidentBudget)
-        ReleaseMemory();
 }
 
 void MappedFile::ReleaseMemory() const {

@@ -4,44 +4,12 @@
 #include <cstdint>
 #include <cstring>
 
+#include "platform/mono_bmp_header.h"
 #include "platform/windows/dib_section.h"
 #include "platform/windows/gdi_dibs.h"
 #include "platform/windows/gdi_page_recording.h"
 
-namespace {
-
-constexpr std::size_t kFileHeaderSize = 14;
-constexpr std::size_t kInfoHeaderSize = 40;
-constexpr std::size_t kPixelOffset = kFileHeaderSize + kInfoHeaderSize + 8;
-
-void putLe(char* at, std::uint32_t value, int bytes) {
-    for (int i = 0; i < bytes; ++i) {
-        at[i] = static_cast<char>((value >> (8 * i)) & 0xFF);
-    }
-}
-
-// The file and info headers and the palette (index 0 black, index 1 white).
-void writeHeader(char* out, int width, int height, std::uint32_t imageSize, int dotsPerInch) {
-    const auto pixelsPerMetre = static_cast<std::uint32_t>((dotsPerInch * 10000L + 127) / 254);
-    std::memset(out, 0, kPixelOffset);
-    out[0] = 'B';
-    out[1] = 'M';
-    putLe(out + 2, static_cast<std::uint32_t>(kPixelOffset + imageSize), 4);
-    putLe(out + 10, kPixelOffset, 4);
-    putLe(out + 14, kInfoHeaderSize, 4);
-    putLe(out + 18, static_cast<std::uint32_t>(width), 4);
-    putLe(out + 22, static_cast<std::uint32_t>(height), 4);
-    putLe(out + 26, 1, 2);
-    putLe(out + 28, 1, 2);
-    putLe(out + 34, imageSize, 4);
-    putLe(out + 38, pixelsPerMetre, 4);
-    putLe(out + 42, pixelsPerMetre, 4);
-    putLe(out + 46, 2, 4);
-    putLe(out + 50, 2, 4);
-    putLe(out + 58, 0x00FFFFFF, 4);
-}
-
-} // namespace
+namespace {} // namespace
 
 // The page is a one-bit DIB section with the bitmap file's own row order and padding: GDI draws on it
 // directly, and after each drawing its rows are copied into the file.
@@ -53,8 +21,8 @@ public:
         height_ = std::max(height, 0);
         const std::size_t rowBytes = ((static_cast<std::size_t>(width_) + 31) / 32) * 4;
         const std::size_t imageSize = rowBytes * height_;
-        bmp.resize(kPixelOffset + imageSize);
-        writeHeader(bmp.data(), width_, height_, static_cast<std::uint32_t>(imageSize), dotsPerInch);
+        bmp.resize(kMonoBmpPixelOffset + imageSize);
+        WriteMonoBmpHeader(bmp.data(), width_, height_, static_cast<std::uint32_t>(imageSize), dotsPerInch);
         if (width_ == 0 || height_ == 0) {
             return;
         }
@@ -78,7 +46,7 @@ public:
             return;
         }
         GdiFlush();
-        char* out = bmp_->data() + kPixelOffset;
+        char* out = bmp_->data() + kMonoBmpPixelOffset;
         std::memcpy(out, page_->bits(), page_->size());
         const std::size_t stride = page_->stride();
         const std::size_t used = (static_cast<std::size_t>(width_) + 7) / 8;
