@@ -64,16 +64,6 @@ DrawColor RgbPageImage::pixel(int x, int y) const {
                     static_cast<int>(p & 0xFF));
 }
 
-long RgbPageImage::countDark(int x0, int y0, int x1, int y1) const {
-    long count = 0;
-    for (int y = std::max(y0, 0); y < std::min(y1, height()); ++y) {
-        for (int x = std::max(x0, 0); x < std::min(x1, width()); ++x) {
-            count += IsDarkColor(pixel(x, y)) ? 1 : 0;
-        }
-    }
-    return count;
-}
-
 bool RgbPageImage::writePng(const std::string& path) const {
     if (empty()) {
         return false;
